@@ -1,0 +1,131 @@
+// competition: reads `rows` and `cols` from competition.in, writes the result
+// table (gen3 for odd `cols`, gen4 for even) to competition.out one row per
+// line, and reports the time taken to build, print and release it on standard
+// error. On any fault it writes one line `competition: FILE: what is wrong` to
+// standard error, leaves competition.out empty and ends with status 1.
+#include <unistd.h>
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <iostream>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "table.h"
+
+namespace {
+
+const char* const input_name = "competition.in";
+const char* const output_name = "competition.out";
+
+[[noreturn]] void fail(const char* file, const std::string& what) {
+    std::fprintf(stderr, "competition: %s: %s\n", file, what.c_str());
+    std::exit(1);
+}
+
+bool is_space(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+int next_char() {
+    const int c = std::getc(stdin);
+    if (c == EOF && std::ferror(stdin)) fail(input_name, "read failed");
+    return c;
+}
+
+// Reads the next white-space separated token, which must be a decimal
+// integer (optional sign, then digits) within 32 bits. `what` names the
+// number in messages.
+int read_int(const char* what) {
+    int c = next_char();
+    while (is_space(c)) c = next_char();
+    if (c == EOF) fail(input_name, std::string("expected ") + what + ", found end of file");
+
+    std::string shown;  // the token as the message quotes it, cut short
+    bool negative = false, digits = false, junk = false;
+    long long magnitude = 0;  // saturates just above the range
+    for (; c != EOF && !is_space(c); c = next_char()) {
+        if (shown.size() < 24) shown += c >= ' ' && c <= '~' ? static_cast<char>(c) : '?';
+        if (c >= '0' && c <= '9') {
+            digits = true;
+            magnitude = std::min(magnitude * 10 + (c - '0'), 1LL << 32);
+        } else if ((c == '-' || c == '+') && shown.size() == 1) {
+            negative = c == '-';
+        } else {
+            junk = true;
+        }
+    }
+    if (shown.size() == 24) shown += "...";
+    if (junk || !digits) fail(input_name, std::string(what) + ": \"" + shown + "\" is not an integer");
+    const long long value = negative ? -magnitude : magnitude;
+    if (value < INT_MIN || value > INT_MAX)
+        fail(input_name, std::string(what) + ": " + shown + " is outside the 32-bit range");
+    return static_cast<int>(value);
+}
+
+// Linux overcommits memory, so a table far larger than the machine would be
+// built row by row until the process is killed rather than fail with
+// std::bad_alloc: refuse it up front.
+bool fits_in_memory(long long height, long long width) {
+    const long pages = sysconf(_SC_PHYS_PAGES);
+    const long page_size = sysconf(_SC_PAGE_SIZE);
+    if (pages <= 0 || page_size <= 0) return true;  // unknown: std::bad_alloc decides
+    const unsigned long long memory = static_cast<unsigned long long>(pages) * page_size;
+    const unsigned long long row_bytes = width * sizeof(int) + sizeof(std::vector<int>);
+    return static_cast<unsigned long long>(height) <= memory / row_bytes;
+}
+
+// Writes the table one row per line, values separated by single blanks.
+// False as soon as a write fails.
+bool print(const std::vector<std::vector<int>>& table) {
+    static char buf[1 << 16];
+    std::size_t len = 0;
+    for (const std::vector<int>& row : table) {
+        for (std::size_t j = 0; j < row.size(); ++j) {
+            if (len > sizeof buf - 16) {
+                if (std::fwrite(buf, 1, len, stdout) != len) return false;
+                len = 0;
+            }
+            if (j > 0) buf[len++] = ' ';
+            len = std::to_chars(buf + len, buf + sizeof buf, row[j]).ptr - buf;
+        }
+        buf[len++] = '\n';
+    }
+    return std::fwrite(buf, 1, len, stdout) == len;
+}
+
+}  // namespace
+
+int main() {
+    const bool input_open = std::freopen(input_name, "r", stdin) != nullptr;
+    const bool output_open = std::freopen(output_name, "w", stdout) != nullptr;
+    if (!input_open) fail(input_name, "cannot open");
+    if (!output_open) fail(output_name, "cannot create");
+    const int rows = read_int("rows");
+    const int cols = read_int("cols");
+
+    const std::clock_t start = std::clock();
+    const int k = cols & 1 ? 3 : 4;
+    const std::string too_big = "a table of " + std::to_string(std::max(rows, k)) + " x " +
+                                std::to_string(std::max(cols, k)) + " values does not fit in memory";
+    if (!fits_in_memory(std::max(rows, k), std::max(cols, k))) fail(input_name, too_big);
+    std::vector<std::vector<int>> table;
+    try {
+        table = k == 3 ? gen3(rows, cols) : gen4(rows, cols);
+    } catch (const std::bad_alloc&) {
+        fail(input_name, too_big);
+    }
+    // A full disk often shows only when the last buffer is flushed on close.
+    const bool written = print(table);
+    if (std::fclose(stdout) != 0 || !written) fail(output_name, "write failed");
+    table = {};
+    const std::clock_t stop = std::clock();
+
+    std::cerr << "elapsed: "
+              << (static_cast<double>(stop) - static_cast<double>(start)) / CLOCKS_PER_SEC
+              << std::endl;
+    return 0;
+}

@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "run_program.h"
+#include "table.h"
+
+namespace {
+
+using Table = std::vector<std::vector<int>>;
+
+// Rows `from` and later as "v v v; v v v; ...".
+std::string render(const Table& table, std::size_t from = 0) {
+    std::string text;
+    for (std::size_t i = from; i < table.size(); ++i) {
+        if (i > from) text += "; ";
+        for (std::size_t j = 0; j < table[i].size(); ++j)
+            text += (j ? " " : "") + std::to_string(table[i][j]);
+    }
+    return text;
+}
+
+struct TableCase {
+    int k, rows, cols;
+    std::size_t from;  // first row compared
+    const char* expected;
+};
+
+TEST(Gen, BuildsTheListedTables) {
+    const TableCase cases[] = {
+        {3, 3, 3, 0, "10 8 7; 0 9 8; 1 0 9"},
+        {4, 4, 4, 0, "10 8 7 6; 0 9 8 7; 1 0 9 8; 2 1 0 9"},
+        {3, 5, 7, 0, "10 8 7 3 2 3 2; 0 9 8 0 3 0 3; 1 0 9 1 0 1 0; 2 1 0 0 1 0 1; 0 2 1 1 0 1 0"},
+        {4, 6, 8, 0,
+         "10 8 7 6 3 2 3 2; 0 9 8 7 0 3 0 3; 1 0 9 8 1 0 1 0; 2 1 0 9 0 1 0 1; "
+         "3 2 1 0 1 0 1 0; 0 3 2 1 0 1 0 1"},
+        {3, 2, 5, 0, "10 8 7 3 2; 0 9 8 0 3; 1 0 9 1 0"},
+        {3, 1, 1, 0, "10 8 7; 0 9 8; 1 0 9"},
+        {3, -5, -1, 0, "10 8 7; 0 9 8; 1 0 9"},
+        {4, 0, 0, 0, "10 8 7 6; 0 9 8 7; 1 0 9 8; 2 1 0 9"},
+        {3, 5, -1, 0, "10 8 7; 0 9 8; 1 0 9; 2 1 0; 0 2 1"},
+        {4, 2, 10, 0,
+         "10 8 7 6 3 2 3 2 3 2; 0 9 8 7 0 3 0 3 0 3; 1 0 9 8 1 0 1 0 1 0; 2 1 0 9 0 1 0 1 0 1"},
+        {4, 5, 4, 0, "10 8 7 6; 0 9 8 7; 1 0 9 8; 2 1 0 9; 3 2 1 0"},
+        {3, 4, 3, 0, "10 8 7; 0 9 8; 1 0 9; 2 1 0"},
+        {3, 8, 9, 3,
+         "2 1 0 0 1 0 1 0 1; 0 2 1 1 0 1 0 1 0; 1 0 2 0 1 0 1 0 1; 2 1 0 1 0 1 0 1 0; "
+         "0 2 1 0 1 0 1 0 1"},
+        {4, 9, 6, 4, "3 2 1 0 1 0; 0 3 2 1 0 1; 1 0 3 2 1 0; 2 1 0 3 0 1; 3 2 1 0 1 0"},
+    };
+    for (const TableCase& c : cases) {
+        const Table table = c.k == 3 ? gen3(c.rows, c.cols) : gen4(c.rows, c.cols);
+        EXPECT_EQ(render(table, c.from), c.expected) << "gen" << c.k << "(" << c.rows << ", " << c.cols << ")";
+    }
+}
+
+// How many more columns row a holds the larger value in than row b.
+int margin(const std::vector<int>& a, const std::vector<int>& b) {
+    int wins = 0;
+    for (std::size_t j = 0; j < a.size(); ++j) wins += (a[j] > b[j]) - (a[j] < b[j]);
+    return wins;
+}
+
+long sum(const std::vector<int>& row) { return std::accumulate(row.begin(), row.end(), 0L); }
+
+// The rows form a cycle, for every size: below, at and above the minimum.
+TEST(Gen, RowsFormACycleAtEverySize) {
+    for (int k : {3, 4}) {
+        for (int rows = -2; rows <= 13; ++rows) {
+            for (int cols = k - 6; cols <= 24; cols += 2) {
+                SCOPED_TRACE("gen" + std::to_string(k) + "(" + std::to_string(rows) + ", " +
+                             std::to_string(cols) + ")");
+                const Table table = k == 3 ? gen3(rows, cols) : gen4(rows, cols);
+                const int height = std::max(rows, k), width = std::max(cols, k);
+                ASSERT_EQ(table.size(), static_cast<std::size_t>(height));
+                for (const std::vector<int>& row : table) {
+                    ASSERT_EQ(row.size(), static_cast<std::size_t>(width));
+                    for (int value : row) ASSERT_TRUE(value >= 0 && value <= 10);
+                }
+                for (int i = 0; i + 1 < height; ++i) {
+                    for (int j = 0; j < width; ++j) EXPECT_NE(table[i][j], table[i + 1][j]);
+                    EXPECT_EQ(margin(table[i + 1], table[i]), k - 2) << "row " << i + 1;
+                    EXPECT_GE(sum(table[i]), sum(table[i + 1]));
+                }
+                const int tail = width - k;
+                EXPECT_EQ(margin(table[0], table.back()), height == k ? k - 2 + tail : k + tail);
+                EXPECT_GT(sum(table[0]), sum(table[1]));
+            }
+        }
+    }
+}
+
+Outcome run(const std::string& input) {
+    return run_program(PROGRAM, "competition.in", input, "competition.out");
+}
+
+const char* const elapsed_line = "elapsed: [0-9.e+-]+\n";
+
+TEST(Competition, WritesTheTableAndTheTimingLine) {
+    const struct {
+        const char* input;
+        const char* output;
+    } cases[] = {
+        {"3 3\n", "10 8 7\n0 9 8\n1 0 9\n"},
+        {"4 4", "10 8 7 6\n0 9 8 7\n1 0 9 8\n2 1 0 9\n"},
+        {"2 5\n", "10 8 7 3 2\n0 9 8 0 3\n1 0 9 1 0\n"},
+        {"5 -1\n", "10 8 7\n0 9 8\n1 0 9\n2 1 0\n0 2 1\n"},
+        {"6\n\n8\n",
+         "10 8 7 6 3 2 3 2\n0 9 8 7 0 3 0 3\n1 0 9 8 1 0 1 0\n2 1 0 9 0 1 0 1\n"
+         "3 2 1 0 1 0 1 0\n0 3 2 1 0 1 0 1\n"},
+        {" \t 0 \r\n   +0 and anything after", "10 8 7 6\n0 9 8 7\n1 0 9 8\n2 1 0 9\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome outcome = run(c.input);
+        EXPECT_EQ(outcome.status, 0) << c.input;
+        EXPECT_EQ(outcome.output, c.output) << c.input;
+        EXPECT_TRUE(testing::internal::RE::FullMatch(outcome.err, elapsed_line)) << outcome.err;
+    }
+}
+
+// Table of 4000 x 4001 is the size the benchmark times; here only its shape.
+TEST(Competition, WritesALargeTableCompletely) {
+    const Outcome outcome = run("1000 1001");
+    ASSERT_EQ(outcome.status, 0);
+    ASSERT_TRUE(outcome.output);
+    EXPECT_EQ(std::count(outcome.output->begin(), outcome.output->end(), '\n'), 1000);
+    EXPECT_EQ(std::count(outcome.output->begin(), outcome.output->end(), ' '), 1000 * 1000);
+}
+
+void expect_error(const Outcome& outcome, const std::string& message) {
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, "competition: " + message + "\n");
+    EXPECT_EQ(outcome.output.value_or(""), "");
+}
+
+TEST(Competition, ReportsBadInput) {
+    const struct {
+        const char* input;
+        const char* message;
+    } cases[] = {
+        {"", "competition.in: expected rows, found end of file"},
+        {"  \n", "competition.in: expected rows, found end of file"},
+        {"7\n", "competition.in: expected cols, found end of file"},
+        {"7 x\n", "competition.in: cols: \"x\" is not an integer"},
+        {"7.5 3\n", "competition.in: rows: \"7.5\" is not an integer"},
+        {"- 3\n", "competition.in: rows: \"-\" is not an integer"},
+        {"3 4-\n", "competition.in: cols: \"4-\" is not an integer"},
+        {"99999999999 3\n", "competition.in: rows: 99999999999 is outside the 32-bit range"},
+        {"3 -2147483649\n", "competition.in: cols: -2147483649 is outside the 32-bit range"},
+        {"2147483647 2147483647\n",
+         "competition.in: a table of 2147483647 x 2147483647 values does not fit in memory"},
+        {"100000 100000\n", "competition.in: a table of 100000 x 100000 values does not fit in memory"},
+    };
+    for (const auto& c : cases) expect_error(run(c.input), c.message);
+}
+
+TEST(Competition, ReportsAnUnreadableInput) {
+    Scratch missing;
+    expect_error(missing.run(PROGRAM, "competition.out"), "competition.in: cannot open");
+
+    Scratch folder;
+    std::filesystem::create_directory(folder.dir() / "competition.in");
+    expect_error(folder.run(PROGRAM, "competition.out"), "competition.in: read failed");
+}
+
+TEST(Competition, ReportsAnOutputThatCannotBeWritten) {
+    Scratch folder;
+    folder.write("competition.in", "3 3\n");
+    std::filesystem::create_directory(folder.dir() / "competition.out");
+    expect_error(folder.run(PROGRAM, "competition.out"), "competition.out: cannot create");
+
+    for (const char* size : {"3 3\n", "1000 1001\n"}) {
+        Scratch full;
+        full.write("competition.in", size);
+        std::filesystem::create_symlink("/dev/full", full.dir() / "competition.out");
+        expect_error(full.run(PROGRAM, "competition.out"), "competition.out: write failed");
+    }
+}
+
+// Within physical memory but beyond the address space the program is given:
+// std::bad_alloc while the table is built.
+TEST(Competition, ReportsATableThatRunsOutOfMemory) {
+#ifdef SANITIZED_BUILD
+    GTEST_SKIP() << "the sanitizer runtime reserves more address space than the limit";
+#else
+    Scratch folder;
+    folder.write("competition.in", "20000 20000\n");
+    expect_error(folder.run(PROGRAM, "competition.out", 256L << 20),
+                 "competition.in: a table of 20000 x 20000 values does not fit in memory");
+#endif
+}
+
+}  // namespace

@@ -1,0 +1,84 @@
+#include "run_program.h"
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Only regular files: an output that is a link to /dev/full, say, reads forever.
+std::optional<std::string> read_file(const fs::path& path) {
+    if (!fs::is_regular_file(path)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+Scratch::Scratch() {
+    std::string pattern = (fs::temp_directory_path() / "run_program.XXXXXX").string();
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    if (mkdtemp(name.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    dir_ = name.data();
+}
+
+Scratch::~Scratch() {
+    std::error_code ignored;
+    fs::remove_all(dir_, ignored);
+}
+
+void Scratch::write(const std::string& name, const std::string& text) const {
+    std::ofstream(dir_ / name, std::ios::binary) << text;
+}
+
+Outcome Scratch::run(const std::string& program, const std::string& output_name,
+                     long address_space) const {
+    const fs::path err_path = dir_ / ".stderr";
+    const pid_t pid = fork();
+    if (pid < 0) throw std::runtime_error("fork failed");
+    if (pid == 0) {
+        const int err = open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int null = open("/dev/null", O_RDWR);
+        if (err < 0 || null < 0 || chdir(dir_.c_str()) != 0) _exit(127);
+        dup2(null, 0);
+        dup2(null, 1);
+        dup2(err, 2);
+        if (address_space > 0) {
+            const rlimit limit{static_cast<rlim_t>(address_space), static_cast<rlim_t>(address_space)};
+            setrlimit(RLIMIT_AS, &limit);
+        }
+        alarm(60);  // survives exec; its signal kills a hung program
+        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int wstatus = 0;
+    while (waitpid(pid, &wstatus, 0) < 0 && errno == EINTR) {
+    }
+    Outcome outcome;
+    outcome.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);
+    outcome.err = read_file(err_path).value_or("");
+    fs::remove(err_path);
+    outcome.output = read_file(dir_ / output_name);
+    return outcome;
+}
+
+Outcome run_program(const std::string& program, const std::string& input_name,
+                    const std::string& input, const std::string& output_name) {
+    Scratch scratch;
+    scratch.write(input_name, input);
+    return scratch.run(program, output_name);
+}

@@ -1,0 +1,39 @@
+// Runs a built program as its user would: in a fresh temporary folder that
+// holds its input file, with that folder as the working directory. The
+// folder and everything in it is removed when the Scratch goes away.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+struct Outcome {
+    int status = -1;                    // exit status; 128 + N when killed by signal N
+    std::string err;                    // everything written to standard error
+    std::optional<std::string> output;  // the output file, when the program left one
+};
+
+class Scratch {
+public:
+    Scratch();
+    ~Scratch();
+    Scratch(const Scratch&) = delete;
+    Scratch& operator=(const Scratch&) = delete;
+
+    const std::filesystem::path& dir() const { return dir_; }
+    void write(const std::string& name, const std::string& text) const;
+
+    // Runs `program` here and reads back the file `output_name`. A non-zero
+    // `address_space` limits the program's address space to that many bytes.
+    // A program still running after a minute is killed (a hang fails a test
+    // instead of stalling the suite).
+    Outcome run(const std::string& program, const std::string& output_name,
+                long address_space = 0) const;
+
+private:
+    std::filesystem::path dir_;
+};
+
+// The common case: a fresh folder, one input file, one run.
+Outcome run_program(const std::string& program, const std::string& input_name,
+                    const std::string& input, const std::string& output_name);
