@@ -9,7 +9,6 @@ median, lowest and highest wall time, the peak resident memory and the size
 of the output file.
 """
 import argparse
-import os
 import random
 import statistics
 import subprocess
@@ -27,18 +26,37 @@ def competition_cases():
     yield "competition 4001x4000", "4001 4000\n"
 
 
-CASES = {"competition": competition_cases}
+def queue_input(n, m, k, customers):
+    return f"{n} {m} {k}\n" + "".join(f"{t} {h}\n" for t, h in customers)
+
+
+def queue_cases():
+    for n in (10000, 100000):
+        # One place, retrials at every instant: nearly everyone waits long.
+        yield f"queue blocked n={n}", queue_input(
+            n, 1, 1, [(j, 1000 + j % 7) for j in range(n)])
+    for n in (10000, 100000):
+        rng = random.Random(n)
+        arrivals = sorted(rng.randrange(n * 50) for _ in range(n))
+        yield f"queue random n={n}", queue_input(
+            n, 5, 37, [(t, rng.randrange(1, 400)) for t in arrivals])
+
+
+CASES = {"competition": competition_cases, "queue": queue_cases}
 
 
 def run_once(program, folder):
+    """Wall seconds and peak resident MB of one run. The peak comes from
+    /usr/bin/time: a child forked from this (large) Python process would
+    report this process's resident size as its own peak."""
+    peak_file = folder / "peak_kb"
     start = time.perf_counter()
-    child = subprocess.Popen([str(BIN / program)], cwd=folder,
-                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    _, status, usage = os.wait4(child.pid, 0)
+    done = subprocess.run(["/usr/bin/time", "-f", "%M", "-o", str(peak_file), str(BIN / program)],
+                          cwd=folder, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     seconds = time.perf_counter() - start
-    if os.waitstatus_to_exitcode(status) != 0:
+    if done.returncode != 0:
         sys.exit(f"{program} failed in {folder}")
-    return seconds, usage.ru_maxrss / 1024
+    return seconds, int(peak_file.read_text().split()[-1]) / 1024
 
 
 def main():

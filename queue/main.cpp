@@ -1,0 +1,184 @@
+// queue: reads n customers (arrival time, service duration) from queue.in,
+// simulates one server whose first-come-first-served line holds at most m
+// customers, the one in service included, and writes every customer's
+// completion time to queue.out, one per line in input order. A customer who
+// finds the line full retries at its arrival time plus every multiple of k.
+//
+// Time: O(n log n) however small k is: failed retrials are never enumerated.
+// On any fault it writes one line `queue: FILE: what is wrong` to standard
+// error, leaves queue.out empty and ends with status 1.
+#include <algorithm>
+#include <cinttypes>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "retry.h"
+
+int n, m, k;
+int t[max_customers];
+int h[max_customers];
+std::int64_t ans[max_customers];
+
+namespace {
+
+const char* const input_name = "queue.in";
+const char* const output_name = "queue.out";
+
+[[noreturn]] void fail(const char* file, const std::string& what) {
+    std::fprintf(stderr, "queue: %s: %s\n", file, what.c_str());
+    std::exit(1);
+}
+
+char buf[1 << 16];
+std::size_t buf_len, buf_pos;
+
+int next_char() {
+    if (buf_pos == buf_len) {
+        buf_pos = 0;
+        buf_len = std::fread(buf, 1, sizeof buf, stdin);
+        if (buf_len == 0) {
+            if (std::ferror(stdin)) fail(input_name, "read failed");
+            return EOF;
+        }
+    }
+    return static_cast<unsigned char>(buf[buf_pos++]);
+}
+
+bool is_space(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+std::string label(const char* name, int item) {
+    return item > 0 ? name + (" " + std::to_string(item)) : name;
+}
+
+// Reads the next white-space separated token, which must be a decimal
+// integer (optional sign, then digits) within 32 bits. Messages call it
+// `name` ("k"), or with `item` > 0 one of the two numbers of `name` `item`
+// ("customer", 3).
+int read_int(const char* name, int item = 0) {
+    int c = next_char();
+    while (is_space(c)) c = next_char();
+    if (c == EOF) {
+        fail(input_name, (item > 0 ? "expected 2 numbers for " : "expected ") + label(name, item) +
+                             ", found end of file");
+    }
+    std::string shown;  // the token as the message quotes it, cut short
+    bool negative = false, digits = false, junk = false;
+    long long magnitude = 0;  // saturates just above the range
+    for (; c != EOF && !is_space(c); c = next_char()) {
+        if (shown.size() < 24) shown += c >= ' ' && c <= '~' ? static_cast<char>(c) : '?';
+        if (c >= '0' && c <= '9') {
+            digits = true;
+            magnitude = std::min(magnitude * 10 + (c - '0'), 1LL << 32);
+        } else if ((c == '-' || c == '+') && shown.size() == 1) {
+            negative = c == '-';
+        } else {
+            junk = true;
+        }
+    }
+    if (shown.size() == 24) shown += "...";
+    if (junk || !digits) fail(input_name, label(name, item) + ": \"" + shown + "\" is not an integer");
+    const long long value = negative ? -magnitude : magnitude;
+    if (value < INT_MIN || value > INT_MAX)
+        fail(input_name, label(name, item) + ": " + shown + " is outside the 32-bit range");
+    return static_cast<int>(value);
+}
+
+void read_input() {
+    n = read_int("n");
+    m = read_int("m");
+    k = read_int("k");
+    if (n < 0 || n > max_customers)
+        fail(input_name, "n: " + std::to_string(n) + " is outside 0..100000");
+    if (m < 1) fail(input_name, "m: " + std::to_string(m) + " is below 1");
+    for (int j = 0; j < n; ++j) {
+        t[j] = read_int("customer", j + 1);
+        h[j] = read_int("customer", j + 1);
+        // The retry phases assume t >= 0; a negative duration would turn the
+        // clock back.
+        if (t[j] < 0) {
+            fail(input_name, label("customer", j + 1) + ": arrival time " + std::to_string(t[j]) +
+                                 " is negative");
+        }
+        if (h[j] < 0) {
+            fail(input_name, label("customer", j + 1) + ": service duration " +
+                                 std::to_string(h[j]) + " is negative");
+        }
+    }
+}
+
+}  // namespace
+
+int main() {
+    const bool input_open = std::freopen(input_name, "r", stdin) != nullptr;
+    const bool output_open = std::freopen(output_name, "w", stdout) != nullptr;
+    if (!input_open) fail(input_name, "cannot open");
+    if (!output_open) fail(output_name, "cannot create");
+    read_input();
+
+    // Each iteration retires a departure, blocks an arrival or admits a
+    // customer: at most 3n + 1 of them.
+    const std::int64_t inf = 1000000000000000000;
+    std::int64_t now = 0;
+    int nxt = 0;                // next customer whose arrival is not handled yet
+    std::vector<int> line;      // admitted customers in order of admission
+    std::size_t head = 0;       // line[head..] are in the system
+    line.reserve(n);
+    for (;;) {
+        const std::int64_t next_out = head < line.size() ? ans[line[head]] : inf;
+        int cand = retry.empty() ? -1 : pick_retry(now);
+        if (nxt < n) {
+            // A retrier due at the very instant of the arrival goes first.
+            if (cand == -1 || t[nxt] < now + retry_wait(cand, now)) cand = nxt;
+        } else if (cand == -1) {
+            break;
+        }
+        const bool arrival = cand == nxt;
+        const std::int64_t cand_time = arrival ? t[nxt] : now + retry_wait(cand, now);
+
+        // A departure at the instant of an attempt frees its place first.
+        if (next_out <= cand_time) {
+            now = next_out;
+            ++head;
+            continue;
+        }
+        const bool full = line.size() - head == static_cast<std::size_t>(m);
+        if (full && !arrival) {
+            // Its attempts fail until the next departure: jump to it.
+            now = ans[line[head]];
+            ++head;
+            continue;
+        }
+        // Full, or it arrived while the clock already stood past its arrival
+        // time (the line was full then): blocked.
+        if (full || now > cand_time) {
+            if (k < 1) {
+                fail(input_name, "k: " + std::to_string(k) + " is below 1, but customer " +
+                                     std::to_string(nxt + 1) + " is blocked and must retry");
+            }
+            retry.insert(retry_key(nxt));
+            now = std::max<std::int64_t>(now, t[nxt]);
+            ++nxt;
+            continue;
+        }
+        // Service starts when the last admitted customer completes.
+        const std::int64_t start = head == line.size() ? cand_time : ans[line.back()];
+        ans[cand] = start + h[cand];
+        if (arrival) {
+            ++nxt;
+        } else {
+            retry.erase(retry_key(cand));
+        }
+        line.push_back(cand);
+        now = cand_time;
+    }
+
+    for (int j = 0; j < n; ++j) std::printf("%" PRId64 "\n", ans[j]);
+    // A full disk often shows only when the last buffer is flushed on close.
+    const bool written = !std::ferror(stdout);
+    if (std::fclose(stdout) != 0 || !written) fail(output_name, "write failed");
+    return 0;
+}
