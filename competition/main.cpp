@@ -59,7 +59,8 @@ int read_int(const char* what) {
         }
     }
     if (shown.size() == 24) shown += "...";
-    if (junk || !digits) fail(input_name, std::string(what) + ": \"" + shown + "\" is not an integer");
+    if (junk || !digits)
+        fail(input_name, std::string(what) + ": \"" + shown + "\" is not an integer");
     const long long value = negative ? -magnitude : magnitude;
     if (value < INT_MIN || value > INT_MAX)
         fail(input_name, std::string(what) + ": " + shown + " is outside the 32-bit range");
@@ -109,9 +110,10 @@ int main() {
 
     const std::clock_t start = std::clock();
     const int k = cols & 1 ? 3 : 4;
-    const std::string too_big = "a table of " + std::to_string(std::max(rows, k)) + " x " +
-                                std::to_string(std::max(cols, k)) + " values does not fit in memory";
-    if (!fits_in_memory(std::max(rows, k), std::max(cols, k))) fail(input_name, too_big);
+    const int height = std::max(rows, k), width = std::max(cols, k);
+    const std::string too_big = "a table of " + std::to_string(height) + " x " +
+                                std::to_string(width) + " values does not fit in memory";
+    if (!fits_in_memory(height, width)) fail(input_name, too_big);
     std::vector<std::vector<int>> table;
     try {
         table = k == 3 ? gen3(rows, cols) : gen4(rows, cols);

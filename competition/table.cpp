@@ -40,10 +40,6 @@ std::vector<std::vector<int>> gen(int rows, int cols, const int (&head)[k][k],
 
 }  // namespace
 
-std::vector<std::vector<int>> gen3(int rows, int cols) {
-    return gen(rows, cols, head3, cycle3);
-}
+std::vector<std::vector<int>> gen3(int rows, int cols) { return gen(rows, cols, head3, cycle3); }
 
-std::vector<std::vector<int>> gen4(int rows, int cols) {
-    return gen(rows, cols, head4, cycle4);
-}
+std::vector<std::vector<int>> gen4(int rows, int cols) { return gen(rows, cols, head4, cycle4); }

@@ -80,7 +80,8 @@ int read_int(const char* name, int item = 0) {
         }
     }
     if (shown.size() == 24) shown += "...";
-    if (junk || !digits) fail(input_name, label(name, item) + ": \"" + shown + "\" is not an integer");
+    if (junk || !digits)
+        fail(input_name, label(name, item) + ": \"" + shown + "\" is not an integer");
     const long long value = negative ? -magnitude : magnitude;
     if (value < INT_MIN || value > INT_MAX)
         fail(input_name, label(name, item) + ": " + shown + " is outside the 32-bit range");
@@ -123,9 +124,9 @@ int main() {
     // customer: at most 3n + 1 of them.
     const std::int64_t inf = 1000000000000000000;
     std::int64_t now = 0;
-    int nxt = 0;                // next customer whose arrival is not handled yet
-    std::vector<int> line;      // admitted customers in order of admission
-    std::size_t head = 0;       // line[head..] are in the system
+    int nxt = 0;            // next customer whose arrival is not handled yet
+    std::vector<int> line;  // admitted customers in order of admission
+    std::size_t head = 0;   // line[head..] are in the system
     line.reserve(n);
     for (;;) {
         const std::int64_t next_out = head < line.size() ? ans[line[head]] : inf;

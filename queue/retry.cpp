@@ -28,8 +28,7 @@ std::array<int, 3> retry_probes(std::int64_t x) {
     // Every index is below n, so this is the first member with first >= r.
     const auto low = retry.lower_bound({r, n});
     const auto high = retry.upper_bound({k - r, -1});
-    return {low == retry.begin() ? -1 : std::prev(low)->second,
-            std::prev(retry.end())->second,
+    return {low == retry.begin() ? -1 : std::prev(low)->second, std::prev(retry.end())->second,
             high == retry.begin() ? -1 : std::prev(high)->second};
 }
 

@@ -55,7 +55,8 @@ TEST(Gen, BuildsTheListedTables) {
     };
     for (const TableCase& c : cases) {
         const Table table = c.k == 3 ? gen3(c.rows, c.cols) : gen4(c.rows, c.cols);
-        EXPECT_EQ(render(table, c.from), c.expected) << "gen" << c.k << "(" << c.rows << ", " << c.cols << ")";
+        EXPECT_EQ(render(table, c.from), c.expected)
+            << "gen" << c.k << "(" << c.rows << ", " << c.cols << ")";
     }
 }
 
@@ -154,7 +155,8 @@ TEST(Competition, ReportsBadInput) {
         {"3 -2147483649\n", "competition.in: cols: -2147483649 is outside the 32-bit range"},
         {"2147483647 2147483647\n",
          "competition.in: a table of 2147483647 x 2147483647 values does not fit in memory"},
-        {"100000 100000\n", "competition.in: a table of 100000 x 100000 values does not fit in memory"},
+        {"100000 100000\n",
+         "competition.in: a table of 100000 x 100000 values does not fit in memory"},
     };
     for (const auto& c : cases) expect_error(run(c.input), c.message);
 }

@@ -30,11 +30,11 @@ TEST(RetrySet, ProbesAndChoice) {
         std::array<int, 3> probes;
         int picked;
     } cases[] = {
-        {3, {1, 2}, 5, {1, 0, 1}, 1},           // waits 2 and 0
-        {3, {1, 2}, 6, {-1, 0, 0}, 0},          // r = 0: p3 is p2, p1 is none
-        {5, {0, 5, 10}, 14, {-1, 0, -1}, 0},    // every first component above k - r
-        {4, {3, 7, 2, 11}, 15, {2, 2, 0}, 0},   // 0, 1 and 3 are due at once, 2 later
-        {4, {3, 7, 11}, 13, {-1, 0, 0}, 0},     // equal waits: the smallest index
+        {3, {1, 2}, 5, {1, 0, 1}, 1},          // waits 2 and 0
+        {3, {1, 2}, 6, {-1, 0, 0}, 0},         // r = 0: p3 is p2, p1 is none
+        {5, {0, 5, 10}, 14, {-1, 0, -1}, 0},   // every first component above k - r
+        {4, {3, 7, 2, 11}, 15, {2, 2, 0}, 0},  // 0, 1 and 3 are due at once, 2 later
+        {4, {3, 7, 11}, 13, {-1, 0, 0}, 0},    // equal waits: the smallest index
     };
     for (const auto& c : cases) {
         block(c.k, c.arrivals);
@@ -71,7 +71,8 @@ TEST(RetrySet, PicksLikeAScanOfEveryMember) {
     for (int round = 0; round < 3000; ++round) {
         const int period = round % 3 == 0 ? 2147483647 : 1 + static_cast<int>(random() % 9);
         std::vector<int> arrivals(1 + random() % 12);
-        for (int& arrival : arrivals) arrival = static_cast<int>(random() % (round % 2 ? 30 : 2147483648u));
+        for (int& arrival : arrivals)
+            arrival = static_cast<int>(random() % (round % 2 ? 30 : 2147483648u));
         block(period, arrivals);
         const std::int64_t x = 2147483647 + static_cast<std::int64_t>(random() % 100000);
         int expected = 0;

@@ -10,7 +10,9 @@
 
 namespace {
 
-Outcome run(const std::string& input) { return run_program(PROGRAM, "queue.in", input, "queue.out"); }
+Outcome run(const std::string& input) {
+    return run_program(PROGRAM, "queue.in", input, "queue.out");
+}
 
 struct Case {
     const char* input;
@@ -21,13 +23,13 @@ TEST(Queue, WritesCompletionTimes) {
     const Case cases[] = {
         {"4 1 3\n0 5\n1 2\n2 1\n10 1\n", "5\n9\n6\n11\n"},  // the attempt at 5 follows a departure
         {"0 1 1\n", ""},
-        {"2 1 5\n0 3\n3 1\n", "3\n4\n"},           // departure and arrival at one instant
-        {"3 1 3\n0 2\n1 1\n4 1\n", "2\n5\n8\n"},   // a retrier and an arrival at one instant
+        {"2 1 5\n0 3\n3 1\n", "3\n4\n"},              // departure and arrival at one instant
+        {"3 1 3\n0 2\n1 1\n4 1\n", "2\n5\n8\n"},      // a retrier and an arrival at one instant
         {"3 1 3\n0 10\n1 1\n4 1\n", "10\n11\n14\n"},  // two retriers due at once
-        {"2 2 4\n5 1\n1 1\n", "6\n7\n"},           // an arrival listed after a later one
+        {"2 2 4\n5 1\n1 1\n", "6\n7\n"},              // an arrival listed after a later one
         {"3 1 2\n0 0\n0 0\n0 0\n", "0\n0\n0\n"},
         {"5 2 2\n0 3\n0 3\n0 1\n1 1\n1 1\n", "3\n6\n8\n7\n9\n"},
-        {"3 1 0\n0 2\n2 2\n5 1\n", "2\n4\n6\n"},   // nobody blocked: k is never used
+        {"3 1 0\n0 2\n2 2\n5 1\n", "2\n4\n6\n"},  // nobody blocked: k is never used
         {"2 2147483647 -7 0 5 0 5", "5\n10\n"},
         {"2 1 2147483647\n2147483647 2147483647\n2147483647 2147483647\n",
          "4294967294\n6442450941\n"},
@@ -76,7 +78,8 @@ TEST(Queue, ReportsBadInput) {
         {"1 0 1\n0 1\n", "queue.in: m: 0 is below 1"},
         {"2 1 1\n0 1\n-1 1\n", "queue.in: customer 2: arrival time -1 is negative"},
         {"2 1 1\n0 -1\n0 1\n", "queue.in: customer 1: service duration -1 is negative"},
-        {"3 1 0\n0 5\n5 1\n5 1\n", "queue.in: k: 0 is below 1, but customer 3 is blocked and must retry"},
+        {"3 1 0\n0 5\n5 1\n5 1\n",
+         "queue.in: k: 0 is below 1, but customer 3 is blocked and must retry"},
     };
     for (const Case& c : cases) expect_error(run(c.input), c.output);
 }
@@ -142,7 +145,8 @@ TEST(Queue, MatchesAnInstantByInstantSimulation) {
         }
         std::string input = std::to_string(customers.size()) + " " + std::to_string(m) + " " +
                             std::to_string(k) + "\n";
-        for (const auto& [t, h] : customers) input += std::to_string(t) + " " + std::to_string(h) + "\n";
+        for (const auto& [t, h] : customers)
+            input += std::to_string(t) + " " + std::to_string(h) + "\n";
         const Outcome outcome = run(input);
         ASSERT_EQ(outcome.status, 0) << input;
         ASSERT_EQ(outcome.output, simulate(m, k, customers)) << input;

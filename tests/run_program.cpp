@@ -58,7 +58,8 @@ Outcome Scratch::run(const std::string& program, const std::string& output_name,
         dup2(null, 1);
         dup2(err, 2);
         if (address_space > 0) {
-            const rlimit limit{static_cast<rlim_t>(address_space), static_cast<rlim_t>(address_space)};
+            const rlimit limit{static_cast<rlim_t>(address_space),
+                               static_cast<rlim_t>(address_space)};
             setrlimit(RLIMIT_AS, &limit);
         }
         alarm(60);  // survives exec; its signal kills a hung program
