@@ -5,10 +5,11 @@ Usage: bench/bench.py [PROGRAM ...] [--runs N]
 
 Builds the Release preset, writes every input (fixed seeds) to
 build/bench/<case>/, runs each case N times (default 5) and prints the
-median, lowest and highest wall time, the peak resident memory and the size
-of the output file.
+median, lowest and highest wall time, the peak resident memory, the size
+of the output file and, for bipartite, the number of moves of its search.
 """
 import argparse
+import heapq
 import random
 import statistics
 import subprocess
@@ -22,8 +23,8 @@ WORK = ROOT / "build" / "bench"
 
 
 def competition_cases():
-    yield "competition 4000x4001", "4000 4001\n"
-    yield "competition 4001x4000", "4001 4000\n"
+    yield "competition 4000x4001", "4000 4001\n", ""
+    yield "competition 4001x4000", "4001 4000\n", ""
 
 
 def queue_input(n, m, k, customers):
@@ -34,15 +35,63 @@ def queue_cases():
     for n in (10000, 100000):
         # One place, retrials at every instant: nearly everyone waits long.
         yield f"queue blocked n={n}", queue_input(
-            n, 1, 1, [(j, 1000 + j % 7) for j in range(n)])
+            n, 1, 1, [(j, 1000 + j % 7) for j in range(n)]), ""
     for n in (10000, 100000):
         rng = random.Random(n)
         arrivals = sorted(rng.randrange(n * 50) for _ in range(n))
         yield f"queue random n={n}", queue_input(
-            n, 5, 37, [(t, rng.randrange(1, 400)) for t in arrivals])
+            n, 5, 37, [(t, rng.randrange(1, 400)) for t in arrivals]), ""
 
 
-CASES = {"competition": competition_cases, "queue": queue_cases}
+def bipartite_moves(n, edges):
+    """Moves of the local search, and vertices visited by its scans: the
+    lowest vertex with more neighbours on its own side, found with a heap
+    rather than a scan."""
+    adj = [[] for _ in range(n)]
+    for u, v in edges:
+        adj[u - 1].append(v - 1)
+        adj[v - 1].append(u - 1)
+    side = [0] * n
+    side[0] = 1
+    same = [sum(side[w] == side[i] for w in adj[i]) for i in range(n)]
+    cross = [len(adj[i]) - same[i] for i in range(n)]
+    heap = [i for i in range(n) if cross[i] < same[i]]
+    heapq.heapify(heap)
+    moves = scanned = 0
+    while heap:
+        d = heapq.heappop(heap)
+        if cross[d] >= same[d]:
+            continue  # no longer a candidate
+        for w in adj[d]:
+            if side[w] == side[d]:
+                same[w] -= 1
+                cross[w] += 1
+            else:
+                cross[w] -= 1
+                same[w] += 1
+                if cross[w] < same[w]:
+                    heapq.heappush(heap, w)
+        same[d], cross[d] = cross[d], same[d]
+        side[d] ^= 1
+        moves += 1
+        scanned += d + 1
+    return moves, scanned + n
+
+
+def bipartite_cases():
+    for n, m in ((100000, 200000), (100000, 1000000), (2000, 200000)):
+        rng = random.Random(m + n)
+        edges = []
+        while len(edges) < m:
+            u, v = rng.randint(1, n), rng.randint(1, n)
+            if u != v:
+                edges.append((u, v))
+        moves, scanned = bipartite_moves(n, edges)
+        text = f"{n} {m}\n" + "".join(f"{u} {v}\n" for u, v in edges)
+        yield f"bipartite n={n} m={m}", text, f"{moves} moves, {scanned:.2e} scan steps"
+
+
+CASES = {"competition": competition_cases, "queue": queue_cases, "bipartite": bipartite_cases}
 
 
 def run_once(program, folder):
@@ -70,7 +119,7 @@ def main():
                    stdout=subprocess.DEVNULL)
     print(f"{'case':40} {'median s':>9} {'min s':>7} {'max s':>7} {'peak MB':>8} {'out MB':>7}")
     for program in args.programs:
-        for name, text in CASES[program]():
+        for name, text, note in CASES[program]():
             folder = WORK / name.replace(" ", "_").replace(",", "")
             folder.mkdir(parents=True, exist_ok=True)
             (folder / f"{program}.in").write_text(text)
@@ -79,7 +128,7 @@ def main():
             peak = max(m for _, m in runs)
             out = (folder / f"{program}.out").stat().st_size / 1e6
             print(f"{name:40} {statistics.median(times):9.3f} {min(times):7.3f} "
-                  f"{max(times):7.3f} {peak:8.1f} {out:7.1f}", flush=True)
+                  f"{max(times):7.3f} {peak:8.1f} {out:7.1f}  {note}", flush=True)
 
 
 if __name__ == "__main__":

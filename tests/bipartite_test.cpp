@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "run_program.h"
+
+namespace {
+
+Outcome run(const std::string& input) {
+    return run_program(PROGRAM, "bipartite.in", input, "bipartite.out");
+}
+
+struct Case {
+    const char* input;
+    const char* output;
+};
+
+TEST(Bipartite, RemovesTheSameSideEdges) {
+    const Case cases[] = {
+        {"5 7\n2 3\n3 4\n4 5\n5 2\n2 4\n1 3\n3 5\n", "2\n5 7\n"},  // two moves
+        {"4 0\n", "0\n"},
+        {"1 0\n", "0\n"},
+        {"1 -3\n", "0\n"},
+        {"3 3\n1 2\n2 3\n3 1\n", "1\n2\n"},  // ties never move
+        {"4 6\n1 2\n1 3\n1 4\n2 3\n2 4\n3 4\n", "2\n1 6\n"},
+        {"4 5\n3 2\n3 4\n1 4\n1 2\n2 4\n", "2\n4 2\n"},       // ordered by lower end, not number
+        {"4 6\n1 3\n1 4\n3 4\n3 2\n2 4\n4 3\n", "2\n3 6\n"},  // parallel edges count apart
+        {"2 3\n1 2\n2 1\n1 2\n", "0\n"},
+        {"4 6 1 2 1 3 1 4 2 3 2 4 3 4 and then some text", "2\n1 6\n"},
+        {"4\n6\n1\n2\n1\n3\n1\n4\n2\n3\n2\n4\n3\n4\n", "2\n1 6\n"},
+    };
+    for (const Case& c : cases) {
+        const Outcome outcome = run(c.input);
+        EXPECT_EQ(outcome.status, 0) << c.input;
+        EXPECT_EQ(outcome.err, "") << c.input;
+        EXPECT_EQ(outcome.output, c.output) << c.input;
+    }
+}
+
+void expect_error(const Outcome& outcome, const std::string& message) {
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, "bipartite: " + message + "\n");
+    EXPECT_EQ(outcome.output.value_or(""), "");
+}
+
+TEST(Bipartite, ReportsBadInput) {
+    const Case cases[] = {
+        {"", "bipartite.in: expected n, found end of file"},
+        {"5", "bipartite.in: expected m, found end of file"},
+        {"5 3\n1 2\n2 3\n", "bipartite.in: expected 2 numbers for edge 3, found end of file"},
+        {"5 3\n1 2\n2 3\n4", "bipartite.in: expected 2 numbers for edge 3, found end of file"},
+        {"5 1\n1 two\n", "bipartite.in: edge 1: \"two\" is not an integer"},
+        {"5 99999999999\n", "bipartite.in: m: 99999999999 is outside the 32-bit range"},
+        {"0 0\n", "bipartite.in: n: 0 is below 1"},
+        {"-4 0\n", "bipartite.in: n: -4 is below 1"},
+        {"5 4\n1 2\n2 3\n3 4\n4 9\n", "bipartite.in: edge 4: vertex 9 is outside 1..5"},
+        {"5 1\n0 2\n", "bipartite.in: edge 1: vertex 0 is outside 1..5"},
+        {"5 2\n1 2\n3 3\n", "bipartite.in: edge 2: vertex 3 is joined to itself"},
+        {"2147483647 0\n", "bipartite.in: a graph of 2147483647 vertices does not fit in memory"},
+    };
+    for (const Case& c : cases) expect_error(run(c.input), c.output);
+}
+
+TEST(Bipartite, ReportsUnusableFiles) {
+    Scratch missing;
+    expect_error(missing.run(PROGRAM, "bipartite.out"), "bipartite.in: cannot open");
+
+    Scratch folder;
+    std::filesystem::create_directory(folder.dir() / "bipartite.in");
+    expect_error(folder.run(PROGRAM, "bipartite.out"), "bipartite.in: read failed");
+
+    Scratch blocked;
+    blocked.write("bipartite.in", "2 1\n1 2\n");
+    std::filesystem::create_directory(blocked.dir() / "bipartite.out");
+    expect_error(blocked.run(PROGRAM, "bipartite.out"), "bipartite.out: cannot create");
+
+    Scratch full;
+    full.write("bipartite.in", "2 1\n1 2\n");
+    std::filesystem::create_symlink("/dev/full", full.dir() / "bipartite.out");
+    expect_error(full.run(PROGRAM, "bipartite.out"), "bipartite.out: write failed");
+}
+
+using Edges = std::vector<std::pair<int, int>>;  // 0-based ends
+
+// The oracle: the same search, counting every vertex's neighbours afresh
+// before each move. Returns the sides it ends with.
+std::vector<int> search(int n, const Edges& edges) {
+    std::vector<int> side(n, 0);
+    side[0] = 1;
+    for (;;) {
+        std::vector<int> same(n, 0), cross(n, 0);
+        for (const auto& [u, v] : edges) {
+            (side[u] == side[v] ? same : cross)[u]++;
+            (side[u] == side[v] ? same : cross)[v]++;
+        }
+        int d = 0;
+        while (d < n && cross[d] >= same[d]) ++d;
+        if (d == n) return side;
+        side[d] ^= 1;
+    }
+}
+
+// Whether the edges not in `removed` (0-based numbers) admit a two-colouring.
+bool two_colourable(int n, const Edges& edges, const std::vector<int>& removed) {
+    std::vector<std::vector<int>> adj(n);
+    for (int e = 0; e < static_cast<int>(edges.size()); ++e) {
+        if (std::count(removed.begin(), removed.end(), e)) continue;
+        adj[edges[e].first].push_back(edges[e].second);
+        adj[edges[e].second].push_back(edges[e].first);
+    }
+    std::vector<int> colour(n, -1);
+    for (int s = 0; s < n; ++s) {
+        if (colour[s] != -1) continue;
+        colour[s] = 0;
+        std::vector<int> queue{s};
+        for (std::size_t q = 0; q < queue.size(); ++q) {
+            for (int w : adj[queue[q]]) {
+                if (colour[w] == colour[queue[q]]) return false;
+                if (colour[w] == -1) {
+                    colour[w] = colour[queue[q]] ^ 1;
+                    queue.push_back(w);
+                }
+            }
+        }
+    }
+    return true;
+}
+
+// Random multigraphs with isolated vertices and parallel edges; every fourth
+// one large enough that the scan runs over several blocks of vertices.
+TEST(Bipartite, MatchesANaiveSearchOnRandomGraphs) {
+    std::mt19937 random(5);
+    for (int round = 0; round < 400; ++round) {
+        const int n = 2 + static_cast<int>(random() % (round % 4 ? 9 : 150));
+        Edges edges(random() % (3 * n));
+        for (auto& [u, v] : edges) {
+            u = static_cast<int>(random() % n);
+            do v = static_cast<int>(random() % n);
+            while (v == u);
+        }
+        std::string input = std::to_string(n) + " " + std::to_string(edges.size()) + "\n";
+        for (const auto& [u, v] : edges)
+            input += std::to_string(u + 1) + " " + std::to_string(v + 1) + "\n";
+
+        // Same-side edges at their lower end, lower ends ascending, then numbers.
+        const std::vector<int> side = search(n, edges);
+        std::vector<std::pair<int, int>> same_side;
+        for (int e = 0; e < static_cast<int>(edges.size()); ++e) {
+            const auto [u, v] = edges[e];
+            if (side[u] == side[v]) same_side.emplace_back(std::min(u, v), e);
+        }
+        std::sort(same_side.begin(), same_side.end());
+        std::vector<int> removed;
+        std::string expected = std::to_string(same_side.size()) + "\n";
+        for (std::size_t x = 0; x < same_side.size(); ++x) {
+            removed.push_back(same_side[x].second);
+            expected +=
+                std::to_string(same_side[x].second + 1) + (x + 1 < same_side.size() ? " " : "\n");
+        }
+        ASSERT_LE(2 * removed.size(), edges.size()) << input;
+        ASSERT_TRUE(two_colourable(n, edges, removed)) << input;
+
+        const Outcome outcome = run(input);
+        ASSERT_EQ(outcome.status, 0) << input;
+        ASSERT_EQ(outcome.output, expected) << input;
+    }
+}
+
+}  // namespace
