@@ -91,7 +91,20 @@ def bipartite_cases():
         yield f"bipartite n={n} m={m}", text, f"{moves} moves, {scanned:.2e} scan steps"
 
 
-CASES = {"competition": competition_cases, "queue": queue_cases, "bipartite": bipartite_cases}
+def minimal_cases():
+    n, q = 100000, 1000000
+    for letters in ("abcdefghijklmnopqrstuvwxyz", "ab"):
+        rng = random.Random(len(letters))
+        word = "".join(rng.choice(letters) for _ in range(n))
+        lines = []
+        for _ in range(q):
+            a, b = sorted((rng.randint(1, n), rng.randint(1, n)))
+            lines.append(f"{a} {b}\n")
+        yield f"minimal {len(letters)} letters q={q}", f"{word}\n{q}\n" + "".join(lines), ""
+
+
+CASES = {"competition": competition_cases, "queue": queue_cases, "bipartite": bipartite_cases,
+         "minimal": minimal_cases}
 
 
 def run_once(program, folder):

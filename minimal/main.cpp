@@ -1,0 +1,190 @@
+// minimal: reads a word and Q ranges of it from minimal.in and writes to
+// minimal.out, per range, its letter sweep count: the least number of
+// forward moves of a cursor that starts on the range's first position and,
+// reading the range as a ring, stands on every occurrence of 'a', then of
+// 'b', and so on to 'z'.
+//
+// Time: 26 (n + 1) table stores, then at most 26 letter steps with two table
+// reads each per query, whatever its length. Memory: a fixed 26 x 100001
+// table.
+// On any fault it writes one line `minimal: FILE: what is wrong` to standard
+// error and ends with status 1; the answers written before a bad query stay
+// in minimal.out.
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <ios>
+#include <string>
+
+// The program's own streams, opened before main runs; they hide the console
+// streams of the same names.
+std::ifstream cin("minimal.in");
+std::ofstream cout("minimal.out");
+
+const int max_length = 100000;
+
+// Working row of the table build: last[j] is the last position of letter j
+// seen so far, or -1.
+int last[26];
+// asdasdasd[j][i]: the greatest position below i that holds letter j, or -1.
+int asdasdasd[26][max_length + 1];
+
+namespace {
+
+const char* const input_name = "minimal.in";
+const char* const output_name = "minimal.out";
+
+[[noreturn]] void fail(const char* file, const std::string& what) {
+    cout.flush();  // the answers so far stay
+    std::fprintf(stderr, "minimal: %s: %s\n", file, what.c_str());
+    std::exit(1);
+}
+
+char buf[1 << 16];
+std::streamsize buf_len, buf_pos;
+
+// A read error surfaces as std::ios_base::failure from the stream buffer.
+int next_char() {
+    if (buf_pos == buf_len) {
+        buf_pos = 0;
+        buf_len = cin.rdbuf()->sgetn(buf, sizeof buf);
+        if (buf_len <= 0) {
+            buf_len = 0;
+            return EOF;
+        }
+    }
+    return static_cast<unsigned char>(buf[buf_pos++]);
+}
+
+bool is_space(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+int skip_space() {
+    int c = next_char();
+    while (is_space(c)) c = next_char();
+    return c;
+}
+
+// A byte as a message quotes it.
+std::string shown(int c) {
+    char text[8];
+    std::snprintf(text, sizeof text, c >= ' ' && c <= '~' ? "\"%c\"" : "\"\\x%02x\"", c);
+    return text;
+}
+
+std::string read_word() {
+    int c = skip_space();
+    if (c == EOF) fail(input_name, "expected a word, found end of file");
+    std::string word;
+    for (; c != EOF && !is_space(c); c = next_char()) {
+        if (word.size() == max_length)
+            fail(input_name, "the word is longer than " + std::to_string(max_length) + " letters");
+        if (c < 'a' || c > 'z') {
+            fail(input_name, "the word: character " + std::to_string(word.size() + 1) + " is " +
+                                 shown(c) + ", not a letter from a to z");
+        }
+        word += static_cast<char>(c);
+    }
+    return word;
+}
+
+std::string label(const char* name, int item) {
+    return item > 0 ? name + (" " + std::to_string(item)) : name;
+}
+
+// Reads the next white-space separated token, which must be a decimal
+// integer (optional sign, then digits) within 32 bits. Messages call it
+// `name`, or with `item` > 0 one of the two numbers of `name` `item`
+// ("query", 2).
+int read_int(const char* name, int item = 0) {
+    int c = skip_space();
+    if (c == EOF) {
+        fail(input_name, (item > 0 ? "expected 2 numbers for " : "expected ") + label(name, item) +
+                             ", found end of file");
+    }
+    std::string token;  // as the message quotes it, cut short
+    bool negative = false, digits = false, junk = false;
+    long long magnitude = 0;  // saturates just above the range
+    for (; c != EOF && !is_space(c); c = next_char()) {
+        if (token.size() < 24) token += c >= ' ' && c <= '~' ? static_cast<char>(c) : '?';
+        if (c >= '0' && c <= '9') {
+            digits = true;
+            magnitude = std::min(magnitude * 10 + (c - '0'), 1LL << 32);
+        } else if ((c == '-' || c == '+') && token.size() == 1) {
+            negative = c == '-';
+        } else {
+            junk = true;
+        }
+    }
+    if (token.size() == 24) token += "...";
+    if (junk || !digits)
+        fail(input_name, label(name, item) + ": \"" + token + "\" is not an integer");
+    const long long value = negative ? -magnitude : magnitude;
+    if (value < INT_MIN || value > INT_MAX)
+        fail(input_name, label(name, item) + ": " + token + " is outside the 32-bit range");
+    return static_cast<int>(value);
+}
+
+// Column i describes the letters strictly before position i.
+void build(const std::string& word) {
+    const int n = static_cast<int>(word.size());
+    std::fill(std::begin(last), std::end(last), -1);
+    for (int i = 0; i <= n; ++i) {
+        for (int j = 0; j < 26; ++j) asdasdasd[j][i] = last[j];
+        if (i < n) last[word[i] - 'a'] = i;
+    }
+}
+
+// The sweep count of positions l..r (0-based, both included; none when
+// l > r). Each letter stops at its last occurrence behind the cursor if it
+// has one (reached by wrapping round the ring), else at its last occurrence
+// ahead of it.
+int sweep(int l, int r) {
+    int cursor = l, total = 0;
+    for (int j = 0; j < 26; ++j) {
+        const int p = asdasdasd[j][r + 1];  // last occurrence at or before r
+        if (p < l) continue;                // not in the range
+        if (p >= cursor) {
+            total += p - cursor;
+            const int q = asdasdasd[j][cursor];  // last occurrence behind the cursor
+            cursor = p;
+            if (q >= l) {
+                total += (r - cursor) + 1 + (q - l);
+                cursor = q;
+            }
+        } else {
+            total += (r - cursor) + 1 + (p - l);
+            cursor = p;
+        }
+    }
+    return total;
+}
+
+}  // namespace
+
+int main() try {
+    if (!cin.is_open()) fail(input_name, "cannot open");
+    if (!cout.is_open()) fail(output_name, "cannot create");
+    const std::string word = read_word();
+    const int n = static_cast<int>(word.size());
+    build(word);
+
+    const int queries = read_int("the number of queries");
+    for (int query = 1; query <= queries; ++query) {
+        const int a = read_int("query", query);
+        const int b = read_int("query", query);
+        // a > b within these bounds is an empty range, whose count is 0.
+        if (a < 1 || b < 0 || b > n) {
+            fail(input_name, label("query", query) + ": position " + std::to_string(a < 1 ? a : b) +
+                                 " is outside 1.." + std::to_string(n));
+        }
+        cout << sweep(a - 1, b - 1) << '\n';
+    }
+    // A full disk often shows only when the last buffer is flushed on close.
+    cout.close();
+    if (!cout) fail(output_name, "write failed");
+    return 0;
+} catch (const std::ios_base::failure&) {
+    fail(input_name, "read failed");
+}

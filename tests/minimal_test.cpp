@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "run_program.h"
+
+namespace {
+
+Outcome run(const std::string& input) {
+    return run_program(PROGRAM, "minimal.in", input, "minimal.out");
+}
+
+struct Case {
+    std::string input;
+    const char* output;
+};
+
+TEST(Minimal, WritesSweepCounts) {
+    const Case cases[] = {
+        {"abcabc\n2\n1 6\n2 5\n", "11\n5\n"},
+        {"abcabc 2 1 3 4 6", "2\n2\n"},
+        {"q\n1\n1 1\n", "0\n"},
+        {"aaaa\n3\n1 4\n2 3\n3 3\n", "3\n1\n0\n"},
+        {"ba\n1\n1 2\n", "2\n"},  // onto the 'a', then round onto the 'b'
+        {"aba\n1\n1 3\n", "4\n"},
+        {"bab\n1\n1 3\n", "3\n"},  // the 'b' ahead first, then round to the one behind
+        {"zyxa\n1\n1 4\n", "12\n"},
+        {"abc\n3\n3 2\n4 3\n2147483647 0\n", "0\n0\n0\n"},  // a > b: nothing in range
+        {"abc\n0\n", ""},
+        {"abc\n-5\n1 0\n", ""},
+        {"\n\t abc \r\n 1 1 3 and whatever follows", "2\n"},
+    };
+    for (const Case& c : cases) {
+        const Outcome outcome = run(c.input);
+        EXPECT_EQ(outcome.status, 0) << c.input;
+        EXPECT_EQ(outcome.err, "") << c.input;
+        EXPECT_EQ(outcome.output, c.output) << c.input;
+    }
+}
+
+// Straight from the definition: for each letter in turn, step forward round
+// the ring until every occurrence in the range has been stood on.
+int walk(const std::string& word, int a, int b) {
+    const int l = a - 1, length = b - a + 1;
+    int at = 0, moves = 0;
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
+        std::vector<bool> seen(std::max(length, 0));
+        int left = 0;
+        for (int x = 0; x < length; ++x) left += word[l + x] == letter;
+        const auto stand = [&] {
+            if (word[l + at] == letter && !seen[at]) {
+                seen[at] = true;
+                --left;
+            }
+        };
+        if (left > 0) stand();
+        while (left > 0) {
+            at = (at + 1) % length;
+            ++moves;
+            stand();
+        }
+    }
+    return moves;
+}
+
+TEST(Minimal, MatchesACursorWalkOnRandomWords) {
+    std::mt19937 random(3);
+    for (int round = 0; round < 1500; ++round) {
+        std::string letters = "abcdefghijklmnopqrstuvwxyz";
+        std::shuffle(letters.begin(), letters.end(), random);
+        letters.resize(1 + random() % 4);
+        std::string word(1 + random() % 12, ' ');
+        for (char& c : word) c = letters[random() % letters.size()];
+        const int n = static_cast<int>(word.size());
+
+        std::string queries, expected;
+        int count = 0;
+        for (int a = 1; a <= n + 1; ++a) {
+            for (int b = a - 1; b <= n; ++b) {
+                queries += std::to_string(a) + " " + std::to_string(b) + "\n";
+                expected += std::to_string(walk(word, a, b)) + "\n";
+                ++count;
+            }
+        }
+        const Outcome outcome = run(word + "\n" + std::to_string(count) + "\n" + queries);
+        ASSERT_EQ(outcome.status, 0) << word;
+        ASSERT_EQ(outcome.output, expected) << word;
+    }
+}
+
+TEST(Minimal, AnswersOverTheLongestWord) {
+    std::mt19937 random(9);
+    std::string word(100000, ' ');
+    for (char& c : word) c = static_cast<char>('a' + random() % 26);
+    const std::string expected =
+        std::to_string(walk(word, 1, 100000)) + "\n" + std::to_string(walk(word, 2, 99999)) + "\n";
+    const Outcome outcome = run(word + "\n2\n1 100000\n2 99999\n");
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.output, expected);
+}
+
+void expect_error(const Outcome& outcome, const std::string& message, const std::string& output) {
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, "minimal: " + message + "\n");
+    EXPECT_EQ(outcome.output.value_or(""), output);
+}
+
+TEST(Minimal, ReportsBadInputAndKeepsEarlierAnswers) {
+    const struct {
+        std::string input;
+        const char* message;
+        const char* output;
+    } cases[] = {
+        {"", "minimal.in: expected a word, found end of file", ""},
+        {" \n ", "minimal.in: expected a word, found end of file", ""},
+        {std::string(100001, 'a') + "\n0\n", "minimal.in: the word is longer than 100000 letters",
+         ""},
+        {"abCd\n0\n", "minimal.in: the word: character 3 is \"C\", not a letter from a to z", ""},
+        {"ab\xc3\xa9\n0\n",
+         "minimal.in: the word: character 3 is \"\\xc3\", not a letter from a to z", ""},
+        {"abc\n", "minimal.in: expected the number of queries, found end of file", ""},
+        {"abc\nthree\n", "minimal.in: the number of queries: \"three\" is not an integer", ""},
+        {"abc\n3\n1 3\n2\n", "minimal.in: expected 2 numbers for query 2, found end of file",
+         "2\n"},
+        {"abc\n3\n1 3\n1 2\n", "minimal.in: expected 2 numbers for query 3, found end of file",
+         "2\n1\n"},
+        {"abc\n2\n1 3\n1 x\n", "minimal.in: query 2: \"x\" is not an integer", "2\n"},
+        {"abc\n1\n1 4294967296\n", "minimal.in: query 1: 4294967296 is outside the 32-bit range",
+         ""},
+        {"abcdef\n2\n1 6\n0 3\n", "minimal.in: query 2: position 0 is outside 1..6", "5\n"},
+        {"abcdef\n1\n2 7\n", "minimal.in: query 1: position 7 is outside 1..6", ""},
+        {"abcdef\n1\n2 -1\n", "minimal.in: query 1: position -1 is outside 1..6", ""},
+    };
+    for (const auto& c : cases) expect_error(run(c.input), c.message, c.output);
+}
+
+TEST(Minimal, ReportsUnusableFiles) {
+    Scratch missing;
+    expect_error(missing.run(PROGRAM, "minimal.out"), "minimal.in: cannot open", "");
+
+    Scratch folder;
+    std::filesystem::create_directory(folder.dir() / "minimal.in");
+    expect_error(folder.run(PROGRAM, "minimal.out"), "minimal.in: read failed", "");
+
+    Scratch blocked;
+    blocked.write("minimal.in", "ab\n1\n1 2\n");
+    std::filesystem::create_directory(blocked.dir() / "minimal.out");
+    expect_error(blocked.run(PROGRAM, "minimal.out"), "minimal.out: cannot create", "");
+
+    Scratch full;
+    full.write("minimal.in", "ab\n1\n1 2\n");
+    std::filesystem::create_symlink("/dev/full", full.dir() / "minimal.out");
+    expect_error(full.run(PROGRAM, "minimal.out"), "minimal.out: write failed", "");
+}
+
+}  // namespace
