@@ -66,20 +66,21 @@ int read_int(const char* name, int item = 0) {
                              ", found end of file");
     }
     std::string shown;  // the token as the message quotes it, cut short
+    std::size_t length = 0;
     bool negative = false, digits = false, junk = false;
     long long magnitude = 0;  // saturates just above the range
-    for (; c != EOF && !is_space(c); c = next_char()) {
-        if (shown.size() < 24) shown += c >= ' ' && c <= '~' ? static_cast<char>(c) : '?';
+    for (; c != EOF && !is_space(c); c = next_char(), ++length) {
+        if (length < 24) shown += c >= ' ' && c <= '~' ? static_cast<char>(c) : '?';
         if (c >= '0' && c <= '9') {
             digits = true;
             magnitude = std::min(magnitude * 10 + (c - '0'), 1LL << 32);
-        } else if ((c == '-' || c == '+') && shown.size() == 1) {
+        } else if ((c == '-' || c == '+') && length == 0) {
             negative = c == '-';
         } else {
             junk = true;
         }
     }
-    if (shown.size() == 24) shown += "...";
+    if (length > 24) shown += "...";
     if (junk || !digits)
         fail(input_name, label(name, item) + ": \"" + shown + "\" is not an integer");
     const long long value = negative ? -magnitude : magnitude;

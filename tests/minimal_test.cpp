@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -103,12 +102,6 @@ TEST(Minimal, AnswersOverTheLongestWord) {
     EXPECT_EQ(outcome.output, expected);
 }
 
-void expect_error(const Outcome& outcome, const std::string& message, const std::string& output) {
-    EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.err, "minimal: " + message + "\n");
-    EXPECT_EQ(outcome.output.value_or(""), output);
-}
-
 TEST(Minimal, ReportsBadInputAndKeepsEarlierAnswers) {
     const struct {
         std::string input;
@@ -135,26 +128,10 @@ TEST(Minimal, ReportsBadInputAndKeepsEarlierAnswers) {
         {"abcdef\n1\n2 7\n", "minimal.in: query 1: position 7 is outside 1..6", ""},
         {"abcdef\n1\n2 -1\n", "minimal.in: query 1: position -1 is outside 1..6", ""},
     };
-    for (const auto& c : cases) expect_error(run(c.input), c.message, c.output);
+    for (const auto& c : cases)
+        expect_failure(run(c.input), "minimal: " + std::string(c.message), c.output);
 }
 
-TEST(Minimal, ReportsUnusableFiles) {
-    Scratch missing;
-    expect_error(missing.run(PROGRAM, "minimal.out"), "minimal.in: cannot open", "");
-
-    Scratch folder;
-    std::filesystem::create_directory(folder.dir() / "minimal.in");
-    expect_error(folder.run(PROGRAM, "minimal.out"), "minimal.in: read failed", "");
-
-    Scratch blocked;
-    blocked.write("minimal.in", "ab\n1\n1 2\n");
-    std::filesystem::create_directory(blocked.dir() / "minimal.out");
-    expect_error(blocked.run(PROGRAM, "minimal.out"), "minimal.out: cannot create", "");
-
-    Scratch full;
-    full.write("minimal.in", "ab\n1\n1 2\n");
-    std::filesystem::create_symlink("/dev/full", full.dir() / "minimal.out");
-    expect_error(full.run(PROGRAM, "minimal.out"), "minimal.out: write failed", "");
-}
+TEST(Minimal, ReportsUnusableFiles) { expect_file_faults(PROGRAM, "minimal", "ab\n1\n1 2\n"); }
 
 }  // namespace

@@ -56,14 +56,6 @@ TEST(RetrySet, WaitAndBest) {
     retry.clear();
 }
 
-TEST(RetrySet, RemoveFindsTheMemberAgain) {
-    block(3, {1, 2, 4});
-    retry.erase(retry_key(1));
-    EXPECT_EQ(retry.size(), 2u);
-    EXPECT_EQ(pick_retry(8), 0);  // 1 would be due at 8, but it is gone
-    retry.clear();
-}
-
 // Against the definition: the smallest wait, then the smallest index, with
 // arrival times up to 2^31 - 1 and instants far beyond them.
 TEST(RetrySet, PicksLikeAScanOfEveryMember) {

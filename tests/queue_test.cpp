@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -57,12 +56,6 @@ TEST(Queue, HandlesTheLargestInput) {
     EXPECT_TRUE(outcome.output == expected);
 }
 
-void expect_error(const Outcome& outcome, const std::string& message) {
-    EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.err, "queue: " + message + "\n");
-    EXPECT_EQ(outcome.output.value_or(""), "");
-}
-
 TEST(Queue, ReportsBadInput) {
     const Case cases[] = {
         {"", "queue.in: expected n, found end of file"},
@@ -81,27 +74,10 @@ TEST(Queue, ReportsBadInput) {
         {"3 1 0\n0 5\n5 1\n5 1\n",
          "queue.in: k: 0 is below 1, but customer 3 is blocked and must retry"},
     };
-    for (const Case& c : cases) expect_error(run(c.input), c.output);
+    for (const Case& c : cases) expect_failure(run(c.input), "queue: " + std::string(c.output));
 }
 
-TEST(Queue, ReportsUnusableFiles) {
-    Scratch missing;
-    expect_error(missing.run(PROGRAM, "queue.out"), "queue.in: cannot open");
-
-    Scratch folder;
-    std::filesystem::create_directory(folder.dir() / "queue.in");
-    expect_error(folder.run(PROGRAM, "queue.out"), "queue.in: read failed");
-
-    Scratch blocked;
-    blocked.write("queue.in", "1 1 1\n0 1\n");
-    std::filesystem::create_directory(blocked.dir() / "queue.out");
-    expect_error(blocked.run(PROGRAM, "queue.out"), "queue.out: cannot create");
-
-    Scratch full;
-    full.write("queue.in", "1 1 1\n0 1\n");
-    std::filesystem::create_symlink("/dev/full", full.dir() / "queue.out");
-    expect_error(full.run(PROGRAM, "queue.out"), "queue.out: write failed");
-}
+TEST(Queue, ReportsUnusableFiles) { expect_file_faults(PROGRAM, "queue", "1 1 1\n0 1\n"); }
 
 // The oracle: instant by instant, departures first, then the retriers due
 // (smaller index first), then new arrivals in input order. Customer j, once

@@ -1,6 +1,7 @@
 #include "run_program.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -82,4 +83,31 @@ Outcome run_program(const std::string& program, const std::string& input_name,
     Scratch scratch;
     scratch.write(input_name, input);
     return scratch.run(program, output_name);
+}
+
+void expect_failure(const Outcome& outcome, const std::string& line, const std::string& output) {
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, line + "\n");
+    EXPECT_EQ(outcome.output.value_or(""), output);
+}
+
+void expect_file_faults(const std::string& path, const std::string& name,
+                        const std::string& input) {
+    const std::string in = name + ".in", out = name + ".out";
+    Scratch missing;
+    expect_failure(missing.run(path, out), name + ": " + in + ": cannot open");
+
+    Scratch folder;
+    fs::create_directory(folder.dir() / in);
+    expect_failure(folder.run(path, out), name + ": " + in + ": read failed");
+
+    Scratch blocked;
+    blocked.write(in, input);
+    fs::create_directory(blocked.dir() / out);
+    expect_failure(blocked.run(path, out), name + ": " + out + ": cannot create");
+
+    Scratch full;
+    full.write(in, input);
+    fs::create_symlink("/dev/full", full.dir() / out);
+    expect_failure(full.run(path, out), name + ": " + out + ": write failed");
 }

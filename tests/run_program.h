@@ -37,3 +37,15 @@ private:
 // The common case: a fresh folder, one input file, one run.
 Outcome run_program(const std::string& program, const std::string& input_name,
                     const std::string& input, const std::string& output_name);
+
+// Expects a run that failed the way every program reports it: exit status 1,
+// `line` as the only line on standard error, and `output` as the whole output
+// file (no file counts as empty).
+void expect_failure(const Outcome& outcome, const std::string& line,
+                    const std::string& output = "");
+
+// The file faults that every program reports alike, for the program at `path`
+// that reads NAME.in and writes NAME.out: no input file, an input that is a
+// folder, an output that is a folder, and an output whose writes fail (a link
+// to /dev/full). `input` is a valid input.
+void expect_file_faults(const std::string& path, const std::string& name, const std::string& input);
