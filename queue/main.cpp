@@ -154,8 +154,9 @@ int main() {
             ++head;
             continue;
         }
-        // Full, or it arrived while the clock already stood past its arrival
-        // time (the line was full then): blocked.
+        // Full, or the clock already stands past its arrival time (it was
+        // passed over while the line was full, or listed out of order):
+        // blocked.
         if (full || now > cand_time) {
             if (k < 1) {
                 fail(input_name, "k: " + std::to_string(k) + " is below 1, but customer " +
@@ -182,5 +183,6 @@ int main() {
     // A full disk often shows only when the last buffer is flushed on close.
     const bool written = !std::ferror(stdout);
     if (std::fclose(stdout) != 0 || !written) fail(output_name, "write failed");
+    retry.clear();
     return 0;
 }
