@@ -132,14 +132,14 @@ int main() {
     for (;;) {
         const std::int64_t next_out = head < line.size() ? ans[line[head]] : inf;
         int cand = retry.empty() ? -1 : pick_retry(now);
-        if (nxt < n) {
-            // A retrier due at the very instant of the arrival goes first.
-            if (cand == -1 || t[nxt] < now + retry_wait(cand, now)) cand = nxt;
-        } else if (cand == -1) {
-            break;
+        std::int64_t cand_time = cand == -1 ? inf : now + retry_wait(cand, now);
+        // A retrier due at the very instant of the arrival goes first.
+        if (nxt < n && (cand == -1 || t[nxt] < cand_time)) {
+            cand = nxt;
+            cand_time = t[nxt];
         }
+        if (cand == -1) break;
         const bool arrival = cand == nxt;
-        const std::int64_t cand_time = arrival ? t[nxt] : now + retry_wait(cand, now);
 
         // A departure at the instant of an attempt frees its place first.
         if (next_out <= cand_time) {
