@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <random>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,10 +34,8 @@ TEST(Bipartite, RemovesTheSameSideEdges) {
         {"4\n6\n1\n2\n1\n3\n1\n4\n2\n3\n2\n4\n3\n4\n", "2\n1 6\n"},
     };
     for (const Case& c : cases) {
-        const Outcome outcome = run(c.input);
-        EXPECT_EQ(outcome.status, 0) << c.input;
-        EXPECT_EQ(outcome.err, "") << c.input;
-        EXPECT_EQ(outcome.output, c.output) << c.input;
+        SCOPED_TRACE(c.input);
+        expect_success(run(c.input), c.output);
     }
 }
 

@@ -34,10 +34,8 @@ TEST(Minimal, WritesSweepCounts) {
         {"\n\t abc \r\n 1 1 3 and whatever follows", "2\n"},
     };
     for (const Case& c : cases) {
-        const Outcome outcome = run(c.input);
-        EXPECT_EQ(outcome.status, 0) << c.input;
-        EXPECT_EQ(outcome.err, "") << c.input;
-        EXPECT_EQ(outcome.output, c.output) << c.input;
+        SCOPED_TRACE(c.input);
+        expect_success(run(c.input), c.output);
     }
 }
 

@@ -35,10 +35,8 @@ TEST(Queue, WritesCompletionTimes) {
         {"1 1 1\n0 1 and whatever follows", "1\n"},
     };
     for (const Case& c : cases) {
-        const Outcome outcome = run(c.input);
-        EXPECT_EQ(outcome.status, 0) << c.input;
-        EXPECT_EQ(outcome.err, "") << c.input;
-        EXPECT_EQ(outcome.output, c.output) << c.input;
+        SCOPED_TRACE(c.input);
+        expect_success(run(c.input), c.output);
     }
 }
 

@@ -85,6 +85,12 @@ Outcome run_program(const std::string& program, const std::string& input_name,
     return scratch.run(program, output_name);
 }
 
+void expect_success(const Outcome& outcome, const std::string& output) {
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(outcome.output, output);
+}
+
 void expect_failure(const Outcome& outcome, const std::string& line, const std::string& output) {
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.err, line + "\n");

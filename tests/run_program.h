@@ -38,6 +38,10 @@ private:
 Outcome run_program(const std::string& program, const std::string& input_name,
                     const std::string& input, const std::string& output_name);
 
+// Expects a run that succeeded silently: exit status 0, nothing on standard
+// error, and `output` as the whole output file.
+void expect_success(const Outcome& outcome, const std::string& output);
+
 // Expects a run that failed the way every program reports it: exit status 1,
 // `line` as the only line on standard error, and `output` as the whole output
 // file (no file counts as empty).
