@@ -30,6 +30,9 @@ TEST(Bipartite, RemovesTheSameSideEdges) {
         {"4 5\n3 2\n3 4\n1 4\n1 2\n2 4\n", "2\n4 2\n"},       // ordered by lower end, not number
         {"4 6\n1 3\n1 4\n3 4\n3 2\n2 4\n4 3\n", "2\n3 6\n"},  // parallel edges count apart
         {"2 3\n1 2\n2 1\n1 2\n", "0\n"},
+        // The complete graph on 4 vertices again, with only the first word of
+        // the first block of 2048 vertices holding a vertex to move.
+        {"2050 6\n1 2\n1 2049\n1 2050\n2 2049\n2 2050\n2049 2050\n", "2\n1 6\n"},
         {"4 6 1 2 1 3 1 4 2 3 2 4 3 4 and then some text", "2\n1 6\n"},
         {"4\n6\n1\n2\n1\n3\n1\n4\n2\n3\n2\n4\n3\n4\n", "2\n1 6\n"},
     };
@@ -53,6 +56,8 @@ TEST(Bipartite, ReportsBadInput) {
         {"5 1\n0 2\n", "bipartite.in: edge 1: vertex 0 is outside 1..5"},
         {"5 2\n1 2\n3 3\n", "bipartite.in: edge 2: vertex 3 is joined to itself"},
         {"2147483647 0\n", "bipartite.in: a graph of 2147483647 vertices does not fit in memory"},
+        {"1000 2147483647\n",
+         "bipartite.in: a graph of 1000 vertices and 2147483647 edges does not fit in memory"},
     };
     for (const Case& c : cases) expect_failure(run(c.input), "bipartite: " + std::string(c.output));
 }
@@ -106,11 +111,13 @@ bool two_colourable(int n, const Edges& edges, const std::vector<int>& removed) 
 }
 
 // Random multigraphs with isolated vertices and parallel edges; every fourth
-// one large enough that the scan runs over several blocks of vertices.
+// one with a size at an edge of the scan's words of 64 vertices or of its
+// blocks of 2048, where an index slip would show.
 TEST(Bipartite, MatchesANaiveSearchOnRandomGraphs) {
+    const int edge_sizes[] = {63, 64, 65, 127, 128, 129, 300, 2047, 2048, 2049};
     std::mt19937 random(5);
     for (int round = 0; round < 400; ++round) {
-        const int n = 2 + static_cast<int>(random() % (round % 4 ? 9 : 150));
+        const int n = round % 4 ? 2 + static_cast<int>(random() % 9) : edge_sizes[round / 4 % 10];
         Edges edges(random() % (3 * n));
         for (auto& [u, v] : edges) {
             u = static_cast<int>(random() % n);
