@@ -2,7 +2,9 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <climits>
 #include <filesystem>
+#include <fstream>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -116,6 +118,8 @@ TEST(Competition, WritesTheTableAndTheTimingLine) {
          "3 2 1 0 1 0 1 0\n0 3 2 1 0 1 0 1\n"},
         {" \t 0 \r\n   +0 and anything after", "10 8 7 6\n0 9 8 7\n1 0 9 8\n2 1 0 9\n"},
         {"000000000000000000000000000003 -0003", "10 8 7\n0 9 8\n1 0 9\n"},
+        {"-7 -8", "10 8 7 6\n0 9 8 7\n1 0 9 8\n2 1 0 9\n"},  // not 7 x 8
+        {"-2147483648 5", "10 8 7 3 2\n0 9 8 0 3\n1 0 9 1 0\n"},
     };
     for (const auto& c : cases) {
         const Outcome outcome = run(c.input);
@@ -160,6 +164,22 @@ TEST(Competition, ReportsBadInput) {
     };
     for (const auto& c : cases)
         expect_failure(run(c.input), "competition: " + std::string(c.message));
+
+    // A row of 3 values takes 56 bytes with the allocator's share, not the 36
+    // of the values and the vector: rows of 44 bytes each over the available
+    // memory must be refused, not built until the kernel kills the program.
+    std::ifstream meminfo("/proc/meminfo");
+    std::string key, unit;
+    long long kib = 0;
+    while (meminfo >> key >> kib >> unit && key != "MemAvailable:") {
+    }
+    // (Above 90 GB, that many rows no longer fit in 32 bits.)
+    const long long rows = kib * 1024 / 44;
+    if (rows <= INT_MAX) {
+        expect_failure(run(std::to_string(rows) + " 3"),
+                       "competition: competition.in: a table of " + std::to_string(rows) +
+                           " x 3 values does not fit in memory");
+    }
 }
 
 TEST(Competition, ReportsUnusableFiles) {
