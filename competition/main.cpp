@@ -154,7 +154,7 @@ int main() {
     // A full disk often shows only when the last buffer is flushed on close.
     const bool written = print(table);
     if (std::fclose(stdout) != 0 || !written) fail(output_name, "write failed");
-    table = {};
+    table = std::vector<std::vector<int>>();  // frees it all: `table = {}` keeps the row array
     const std::clock_t stop = std::clock();
 
     // Through stdio, not std::cerr: the iostreams flush std::cout, and with it
