@@ -169,7 +169,7 @@ int main() try {
     // offsets[i] becomes the number of edge ends at vertices 0..i: the end of
     // vertex i's row. Counted apart from the reading, these scattered
     // increments overlap each other's cache misses.
-    std::vector<std::size_t> offsets(n + 1, 0);
+    std::vector<std::size_t> offsets(static_cast<std::size_t>(n) + 1, 0);
     for (const auto& [u, v] : ends) {
         ++offsets[u];
         ++offsets[v];
@@ -206,7 +206,7 @@ int main() try {
     // Bit i % 64 of movable[i / 64] is set exactly when cross[i] < same[i]:
     // the scan for the next vertex to move reads one bit per vertex instead
     // of two counters.
-    std::vector<std::uint64_t> movable((n + 63) / 64, 0);
+    std::vector<std::uint64_t> movable((static_cast<std::size_t>(n) + 63) / 64, 0);
     const auto update_bit = [&](int i) {
         const std::uint64_t bit = std::uint64_t{1} << (i % 64);
         movable[i / 64] = cross[i] < same[i] ? movable[i / 64] | bit : movable[i / 64] & ~bit;
