@@ -11,7 +11,7 @@
 //
 // Time: per move, a scan of n / 64 words of move bits from vertex 1 and one
 // pass over the moved vertex's neighbours; O(m (n / 64 + max degree)) in all.
-// Memory: at its peak 24 bytes per edge plus 20 bytes per vertex.
+// Memory: at its peak about 24 bytes per edge plus 20 bytes per vertex.
 // On any fault it writes one line `bipartite: FILE: what is wrong` to
 // standard error, leaves bipartite.out empty and ends with status 1.
 #include <unistd.h>

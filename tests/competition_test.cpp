@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <numeric>
@@ -169,9 +170,10 @@ TEST(Competition, ReportsBadInput) {
     // of the values and the vector: rows of 44 bytes each over the available
     // memory must be refused, not built until the kernel kills the program.
     std::ifstream meminfo("/proc/meminfo");
-    std::string key, unit;
+    std::string line;
     long long kib = 0;
-    while (meminfo >> key >> kib >> unit && key != "MemAvailable:") {
+    while (std::getline(meminfo, line) &&
+           std::sscanf(line.c_str(), "MemAvailable: %lld kB", &kib) != 1) {
     }
     // (Above 90 GB, that many rows no longer fit in 32 bits.)
     const long long rows = kib * 1024 / 44;
