@@ -14,8 +14,6 @@
 // Memory: at its peak about 24 bytes per edge plus 20 bytes per vertex.
 // On any fault it writes one line `bipartite: FILE: what is wrong` to
 // standard error, leaves bipartite.out empty and ends with status 1.
-#include <unistd.h>
-
 #include <algorithm>
 #include <climits>
 #include <cstdint>
@@ -25,6 +23,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "available_memory.h"
 
 namespace {
 
@@ -102,23 +102,6 @@ int read_end(int e, int n) {
     return number - 1;
 }
 
-// Memory the program can still take: MemAvailable where the kernel reports
-// it, otherwise all physical memory; 0 when neither is known.
-unsigned long long available_memory() {
-    if (std::FILE* info = std::fopen("/proc/meminfo", "r")) {
-        char line[256];
-        unsigned long long kib = 0;
-        bool found = false;
-        while (!found && std::fgets(line, sizeof line, info))
-            found = std::sscanf(line, "MemAvailable: %llu kB", &kib) == 1;
-        std::fclose(info);
-        if (found) return kib * 1024;
-    }
-    const long pages = sysconf(_SC_PHYS_PAGES);
-    const long page_size = sysconf(_SC_PAGE_SIZE);
-    return pages > 0 && page_size > 0 ? static_cast<unsigned long long>(pages) * page_size : 0;
-}
-
 // Peak bytes of main's arrays for n vertices and m >= 0 edges. While the
 // rows are filled, the edges read are kept beside them; during the search
 // the counters, sides, move bits and the answer (at most m / 2 edges) take
@@ -142,11 +125,9 @@ int main() try {
     const int n = read_int("n");
     const int m = std::max(read_int("m"), 0);
     if (n < 1) fail(input_name, "n: " + std::to_string(n) + " is below 1");
-    // Linux overcommits memory, so arrays far larger than the machine would
-    // be filled until the process is killed rather than fail with
-    // std::bad_alloc: refuse them up front.
-    const unsigned long long available = available_memory();
-    if (available > 0 && footprint(n, m) > available) {
+    // Arrays far larger than the machine would be filled until the process
+    // is killed: refuse them up front.
+    if (footprint(n, m) > available_memory()) {
         fail(input_name, "a graph of " + std::to_string(n) + " vertices" +
                              (m > 0 ? " and " + std::to_string(m) + " edges" : "") +
                              " does not fit in memory");
@@ -226,7 +207,8 @@ int main() try {
         }
         while (x < words && movable[x] == 0) ++x;
         if (x == words) break;
-        const int d = static_cast<int>(x * 64) + __builtin_ctzll(movable[x]);
+        int d = static_cast<int>(x * 64);  // plus the index of the word's lowest set bit
+        for (std::uint64_t word = movable[x]; (word & 1) == 0; word >>= 1) ++d;
 
         for (std::size_t j = offsets[d]; j < offsets[d + 1]; ++j) {
             const int w = adj[j];
