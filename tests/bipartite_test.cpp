@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <random>
 #include <string>
 #include <utility>
@@ -60,6 +61,34 @@ TEST(Bipartite, ReportsBadInput) {
          "bipartite.in: a graph of 1000 vertices and 2147483647 edges does not fit in memory"},
     };
     for (const Case& c : cases) expect_failure(run(c.input), "bipartite: " + std::string(c.output));
+}
+
+// Beyond the address space the program is given: refused up front, not
+// reported when an allocation fails.
+TEST(Bipartite, RefusesAGraphBeyondItsAddressSpace) {
+#ifdef SANITIZED_BUILD
+    GTEST_SKIP() << "the sanitizer runtime reserves more address space than the limit";
+#else
+    Scratch folder;
+    folder.write("bipartite.in", "100000000 0\n");
+    expect_failure(folder.run(PROGRAM, "bipartite.out", {256L << 20, "", ""}),
+                   "bipartite: bipartite.in: a graph of 100000000 vertices does not fit in memory");
+#endif
+}
+
+// Within physical memory but beyond a container's limit (v1 layout, 1 GiB).
+TEST(Bipartite, RefusesAGraphOverAControlGroupLimit) {
+    if (!can_fake_cgroups()) GTEST_SKIP() << "no private mount namespace here (needs root)";
+    std::ifstream groups("/proc/self/cgroup");
+    std::string line;
+    while (std::getline(groups, line) && line.find(":memory:") == std::string::npos) {
+    }
+    if (!groups) GTEST_SKIP() << "no v1 memory controller here";
+    Scratch folder;
+    folder.write("bipartite.in", "100000000 0\n");
+    expect_failure(
+        folder.run(PROGRAM, "bipartite.out", {0, "memory/memory.limit_in_bytes", "1073741824\n"}),
+        "bipartite: bipartite.in: a graph of 100000000 vertices does not fit in memory");
 }
 
 TEST(Bipartite, ReportsUnusableFiles) { expect_file_faults(PROGRAM, "bipartite", "2 1\n1 2\n"); }

@@ -195,8 +195,7 @@ TEST(Competition, ReportsUnusableFiles) {
                    "competition: competition.out: write failed");
 }
 
-// Within physical memory but beyond the address space the program is given:
-// std::bad_alloc while the table is built.
+// Within physical memory but beyond the address space the program is given.
 TEST(Competition, ReportsATableThatRunsOutOfMemory) {
 #ifdef SANITIZED_BUILD
     GTEST_SKIP() << "the sanitizer runtime reserves more address space than the limit";
@@ -204,9 +203,19 @@ TEST(Competition, ReportsATableThatRunsOutOfMemory) {
     Scratch folder;
     folder.write("competition.in", "20000 20000\n");
     expect_failure(
-        folder.run(PROGRAM, "competition.out", 256L << 20),
+        folder.run(PROGRAM, "competition.out", {256L << 20, "", ""}),
         "competition: competition.in: a table of 20000 x 20000 values does not fit in memory");
 #endif
+}
+
+// Within physical memory but beyond a container's limit (v2 layout, 1 GiB).
+TEST(Competition, RefusesATableOverAControlGroupLimit) {
+    if (!can_fake_cgroups()) GTEST_SKIP() << "no private mount namespace here (needs root)";
+    Scratch folder;
+    folder.write("competition.in", "50000000 3\n");
+    expect_failure(
+        folder.run(PROGRAM, "competition.out", {0, "memory.max", "1073741824\n"}),
+        "competition: competition.in: a table of 50000000 x 3 values does not fit in memory");
 }
 
 }  // namespace

@@ -13,6 +13,19 @@ struct Outcome {
     std::optional<std::string> output;  // the output file, when the program left one
 };
 
+// What a run is shown beyond the machine's own limits.
+struct Limits {
+    long address_space = 0;  // bytes; 0 for no limit
+    // A file below /sys/fs/cgroup ("memory.max") and its contents: the run
+    // sees, in a private mount namespace, a tmpfs there that holds only this
+    // file. The real control groups are never touched.
+    std::string cgroup_file, cgroup_text;
+};
+
+// Whether runs can be shown a control group file: where this process may
+// make a private mount namespace and mount in it (as root, say).
+bool can_fake_cgroups();
+
 class Scratch {
 public:
     Scratch();
@@ -23,12 +36,11 @@ public:
     const std::filesystem::path& dir() const { return dir_; }
     void write(const std::string& name, const std::string& text) const;
 
-    // Runs `program` here and reads back the file `output_name`. A non-zero
-    // `address_space` limits the program's address space to that many bytes.
-    // A program still running after a minute is killed (a hang fails a test
-    // instead of stalling the suite).
+    // Runs `program` here, within `limits`, and reads back the file
+    // `output_name`. A program still running after a minute is killed (a
+    // hang fails a test instead of stalling the suite).
     Outcome run(const std::string& program, const std::string& output_name,
-                long address_space = 0) const;
+                const Limits& limits = {}) const;
 
 private:
     std::filesystem::path dir_;
