@@ -63,5 +63,6 @@ void expect_failure(const Outcome& outcome, const std::string& line,
 // The file faults that every program reports alike, for the program at `path`
 // that reads NAME.in and writes NAME.out: no input file, an input that is a
 // folder, an output that is a folder, and an output whose writes fail (a link
-// to /dev/full). `input` is a valid input.
+// to /dev/full; on Windows, which has none, the test is marked skipped).
+// `input` is a valid input.
 void expect_file_faults(const std::string& path, const std::string& name, const std::string& input);
