@@ -93,6 +93,11 @@ TEST(Bipartite, RefusesAGraphOverAControlGroupLimit) {
         "bipartite: bipartite.in: a graph of 100000000 vertices does not fit in memory");
 }
 
+TEST(Bipartite, ReadsNumbersAsEveryProgramDoes) {
+    expect_reader_contract(PROGRAM, "bipartite", "5 7\n2 3\n3 4\n4 5\n5 2\n2 4\n1 3\n3 5\n",
+                           "2\n5 7\n", "n");
+}
+
 TEST(Bipartite, ReportsUnusableFiles) { expect_file_faults(PROGRAM, "bipartite", "2 1\n1 2\n"); }
 
 using Edges = std::vector<std::pair<int, int>>;  // 0-based ends

@@ -130,6 +130,11 @@ TEST(Minimal, ReportsBadInputAndKeepsEarlierAnswers) {
         expect_failure(run(c.input), "minimal: " + std::string(c.message), c.output);
 }
 
+TEST(Minimal, ReadsNumbersAsEveryProgramDoes) {
+    expect_reader_contract(PROGRAM, "minimal", "abcabc\n2\n1 6\n2 5\n", "11\n5\n",
+                           "the number of queries");
+}
+
 TEST(Minimal, ReportsUnusableFiles) { expect_file_faults(PROGRAM, "minimal", "ab\n1\n1 2\n"); }
 
 }  // namespace

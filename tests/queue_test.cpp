@@ -75,6 +75,10 @@ TEST(Queue, ReportsBadInput) {
     for (const Case& c : cases) expect_failure(run(c.input), "queue: " + std::string(c.output));
 }
 
+TEST(Queue, ReadsNumbersAsEveryProgramDoes) {
+    expect_reader_contract(PROGRAM, "queue", "4 1 3\n0 5\n1 2\n2 1\n10 1\n", "5\n9\n6\n11\n", "n");
+}
+
 TEST(Queue, ReportsUnusableFiles) { expect_file_faults(PROGRAM, "queue", "1 1 1\n0 1\n"); }
 
 // The oracle: instant by instant, departures first, then the retriers due

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <fstream>
 #include <random>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
+#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -135,6 +138,13 @@ int run_in(const std::string& program, const fs::path& dir, const fs::path& err_
 
 #endif
 
+std::string join(const std::vector<std::string>& tokens, const std::string& between,
+                 const std::string& end = "\n") {
+    std::string text = tokens.front();
+    for (std::size_t i = 1; i < tokens.size(); ++i) text += between + tokens[i];
+    return text + end;
+}
+
 }  // namespace
 
 bool can_fake_cgroups() {
@@ -221,4 +231,57 @@ void expect_file_faults(const std::string& path, const std::string& name,
     fs::create_symlink("/dev/full", full.dir() / out);
     expect_failure(full.run(path, out), name + ": " + out + ": write failed");
 #endif
+}
+
+void expect_reader_contract(const std::string& path, const std::string& name,
+                            const std::string& input, const std::string& output,
+                            const std::string& first, const std::string& quiet) {
+    std::vector<std::string> tokens, signs, zeros;
+    std::istringstream words(input);
+    for (std::string token; words >> token;) {
+        const bool number = token.find_first_not_of("0123456789") == std::string::npos;
+        tokens.push_back(token);
+        signs.push_back(number ? "+" + token : token);
+        zeros.push_back(number ? "00" + token : token);
+    }
+    const std::string in = name + ".in", out = name + ".out";
+    // CRLF; runs of blanks, tabs and blank lines; a token a line; one line;
+    // signs; leading zeros; no final line end; text after the end.
+    for (const std::string& layout :
+         {join(tokens, "\r\n", "\r\n"), " \t\n" + join(tokens, "  \t \n\n\t "), join(tokens, "\n"),
+          join(tokens, " "), join(signs, " "), join(zeros, " "), join(tokens, " ", ""),
+          join(tokens, " ", " 12 x -\nand some text\n")}) {
+        SCOPED_TRACE(layout);
+        const Outcome outcome = run_program(path, in, layout, out);
+        EXPECT_EQ(outcome.status, 0);
+        EXPECT_TRUE(std::regex_match(outcome.err, std::regex(quiet))) << outcome.err;
+        EXPECT_EQ(outcome.output, output);
+    }
+
+    // The first number is the first token that took a sign.
+    const std::size_t first_number =
+        std::mismatch(tokens.begin(), tokens.end(), signs.begin()).first - tokens.begin();
+    const auto first_as = [&](const std::string& token) {
+        std::vector<std::string> changed = tokens;
+        changed[first_number] = token;
+        return join(changed, " ");
+    };
+    const std::pair<std::string, std::string> bad[] = {
+        {"*1", "\"*1\" is not an integer"},
+        {"1x", "\"1x\" is not an integer"},
+        {"1-", "\"1-\" is not an integer"},
+        {"+", "\"+\" is not an integer"},
+        {"-", "\"-\" is not an integer"},
+        {std::string(1, '\x01') + "1", "\"?1\" is not an integer"},
+        {"2147483648", "2147483648 is outside the 32-bit range"},
+        {"-2147483649", "-2147483649 is outside the 32-bit range"}};
+    for (const auto& [token, complaint] : bad) {
+        expect_failure(run_program(path, in, first_as(token), out),
+                       name + ": " + in + ": " + first + ": " + complaint);
+    }
+    // The extremes are read, whatever the program then makes of them.
+    for (const char* extreme : {"2147483647", "-2147483648"}) {
+        const Outcome outcome = run_program(path, in, first_as(extreme), out);
+        EXPECT_EQ(outcome.err.find("32-bit"), std::string::npos) << outcome.err;
+    }
 }

@@ -66,3 +66,15 @@ void expect_failure(const Outcome& outcome, const std::string& line,
 // to /dev/full; on Windows, which has none, the test is marked skipped).
 // `input` is a valid input.
 void expect_file_faults(const std::string& path, const std::string& name, const std::string& input);
+
+// The reader that every program keeps, for the program at `path` that reads
+// NAME.in and writes NAME.out: `input` is a valid input of numbers >= 0 (and
+// words), the first number not 0, with nothing after what the program reads;
+// `output` is its output. Any white space between the tokens, a `+` or
+// leading zeros before the numbers, no final line end and text after the
+// end must give `output`, with standard error matching `quiet`; a first
+// number that is not a decimal integer within 32 bits, which messages call
+// `first`, must be reported.
+void expect_reader_contract(const std::string& path, const std::string& name,
+                            const std::string& input, const std::string& output,
+                            const std::string& first, const std::string& quiet = "");
