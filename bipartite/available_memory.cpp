@@ -4,7 +4,8 @@
 // process's memory control group and of each of its ancestors, in the v2
 // and the v1 layout (inside a container MemAvailable still shows the host);
 // and the address-space limit minus what the process maps already. A file
-// that is missing or unreadable takes only its own bound away.
+// that is missing or unreadable only leaves its figure out (a limit, or a
+// usage to subtract); it never makes the program fail.
 // Windows: the available physical memory. Other POSIX systems, and Linux
 // without MemAvailable: physical memory.
 #include "available_memory.h"
