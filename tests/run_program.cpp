@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <fstream>
 #include <random>
-#include <regex>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
@@ -235,7 +234,7 @@ void expect_file_faults(const std::string& path, const std::string& name,
 
 void expect_reader_contract(const std::string& path, const std::string& name,
                             const std::string& input, const std::string& output,
-                            const std::string& first, const std::string& quiet) {
+                            const std::string& first, bool (*quiet)(const std::string& err)) {
     std::vector<std::string> tokens, signs, zeros;
     std::istringstream words(input);
     for (std::string token; words >> token;) {
@@ -254,7 +253,7 @@ void expect_reader_contract(const std::string& path, const std::string& name,
         SCOPED_TRACE(layout);
         const Outcome outcome = run_program(path, in, layout, out);
         EXPECT_EQ(outcome.status, 0);
-        EXPECT_TRUE(std::regex_match(outcome.err, std::regex(quiet))) << outcome.err;
+        EXPECT_TRUE(quiet ? quiet(outcome.err) : outcome.err.empty()) << outcome.err;
         EXPECT_EQ(outcome.output, output);
     }
 
