@@ -210,17 +210,12 @@ TEST(Competition, ReportsUnusableFiles) {
 
 // Within physical memory but beyond the address space the program is given.
 TEST(Competition, ReportsATableThatRunsOutOfMemory) {
-#if defined(_WIN32)
-    GTEST_SKIP() << "Windows has no address-space limit";
-#elif defined(SANITIZED_BUILD)
-    GTEST_SKIP() << "the sanitizer runtime reserves more address space than the limit";
-#else
+    if (!can_limit_address_space()) GTEST_SKIP() << "no address-space limit here";
     Scratch folder;
     folder.write("competition.in", "20000 20000\n");
     expect_failure(
         folder.run(PROGRAM, "competition.out", {256L << 20, "", ""}),
         "competition: competition.in: a table of 20000 x 20000 values does not fit in memory");
-#endif
 }
 
 // Within physical memory but beyond a container's limit (v2 layout, 1 GiB).

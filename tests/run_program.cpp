@@ -146,6 +146,14 @@ std::string join(const std::vector<std::string>& tokens, const std::string& betw
 
 }  // namespace
 
+bool can_limit_address_space() {
+#if defined(_WIN32) || defined(SANITIZED_BUILD)
+    return false;
+#else
+    return true;
+#endif
+}
+
 bool can_fake_cgroups() {
 #ifdef _WIN32
     return false;

@@ -22,6 +22,10 @@ struct Limits {
     std::string cgroup_file, cgroup_text;
 };
 
+// Whether runs can be given an address-space limit: not on Windows, nor
+// under the sanitizers, whose runtime reserves more than any such limit.
+bool can_limit_address_space();
+
 // Whether runs can be shown a control group file: where this process may
 // make a private mount namespace and mount in it (as root, say).
 bool can_fake_cgroups();
