@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "available_memory.h"
+#include "platform.h"
 #include "table.h"
 
 namespace {

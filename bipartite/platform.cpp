@@ -1,6 +1,6 @@
 // The only code of the program that differs by platform.
 //
-// Linux: the smallest of MemAvailable; limit minus working set of the
+// The memory available. Linux: the smallest of MemAvailable; limit minus working set of the
 // process's memory control group and of each of its ancestors, in the v2
 // and the v1 layout (inside a container MemAvailable still shows the host);
 // and the address-space limit minus what the process maps already. A file
@@ -8,11 +8,14 @@
 // usage to subtract); it never makes the program fail.
 // Windows: the available physical memory. Other POSIX systems, and Linux
 // without MemAvailable: physical memory.
-#include "available_memory.h"
+// Huge pages: on Linux, madvise(MADV_HUGEPAGE), since transparent huge pages
+// are often given only to memory that asks for them; elsewhere nothing.
+#include "platform.h"
 
 #include <algorithm>
 #include <charconv>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -23,6 +26,9 @@
 #elif defined(__unix__) || defined(__APPLE__)
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
+#ifdef __linux__
+#include <sys/mman.h>
 #endif
 
 namespace {
@@ -160,4 +166,14 @@ unsigned long long available_memory() {
     }
 #endif
     return bound;
+}
+
+void advise_huge_pages([[maybe_unused]] void* start, [[maybe_unused]] std::size_t bytes) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    // Only whole huge pages inside the block: madvise wants an aligned start.
+    const std::uintptr_t huge = 2 << 20;
+    const std::uintptr_t first = (reinterpret_cast<std::uintptr_t>(start) + huge - 1) / huge * huge;
+    const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(start) + bytes) / huge * huge;
+    if (first < end) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+#endif
 }

@@ -1,0 +1,19 @@
+// The only code of the program that differs by platform: how much memory it
+// may take, and a hint that big arrays want huge pages.
+#pragma once
+
+#include <cstddef>
+
+// How much more memory this process can take, in bytes, for refusing up
+// front work that would not fit: Linux overcommits memory, so without such
+// a check a program far larger than the machine is killed while it grows
+// rather than told by an allocation failure. The smallest bound that the
+// platform knows; ULLONG_MAX where it knows none (an allocation failure
+// decides then).
+unsigned long long available_memory();
+
+// Asks for huge pages for the `bytes` at `start`, which nothing has touched
+// yet: random accesses to an array of many MB spend much of their time on
+// page-table walks, which huge pages make rare. Only a hint: it does nothing
+// where the system has no such request, or refuses it.
+void advise_huge_pages(void* start, std::size_t bytes);
