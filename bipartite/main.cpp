@@ -9,13 +9,15 @@
 // the end the same-side edges are at most as many as the crossing ones, and
 // they are the answer.
 //
-// Time: per move, a scan of n / 64 words of move bits from vertex 1 and one
-// pass over the moved vertex's neighbours; O(m (n / 64 + max degree)) in all.
-// Memory: at its peak about 24 bytes per edge plus 20 bytes per vertex.
+// Time: O(n + m) to read, lay out, count and collect; per move, one pass
+// over the moved vertex's neighbours and a walk down the levels of move bits
+// (one word per level, log64 n levels) to the next vertex to move.
+// Memory: at its peak 24 bytes per edge plus 4 per vertex while the rows are
+// laid out, 18 bytes per edge plus 13 per vertex in the search.
 // On any fault it writes one line `bipartite: FILE: what is wrong` to
 // standard error, leaves bipartite.out empty and ends with status 1.
 #include <algorithm>
-#include <climits>
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -24,73 +26,25 @@
 #include <utility>
 #include <vector>
 
-#include "available_memory.h"
-
-namespace {
+#include "platform.h"
+#include "reader.h"
 
 const char* const input_name = "bipartite.in";
-const char* const output_name = "bipartite.out";
 
 [[noreturn]] void fail(const char* file, const std::string& what) {
     std::fprintf(stderr, "bipartite: %s: %s\n", file, what.c_str());
     std::exit(1);
 }
 
-char buf[1 << 16];
-std::size_t buf_len, buf_pos;
-
-int next_char() {
-    if (buf_pos == buf_len) {
-        buf_pos = 0;
-        buf_len = std::fread(buf, 1, sizeof buf, stdin);
-        if (buf_len == 0) {
-            if (std::ferror(stdin)) fail(input_name, "read failed");
-            return EOF;
-        }
-    }
-    return static_cast<unsigned char>(buf[buf_pos++]);
+std::size_t read_input(char* buf, std::size_t size) {
+    const std::size_t got = std::fread(buf, 1, size, stdin);
+    if (got == 0 && std::ferror(stdin)) fail(input_name, "read failed");
+    return got;
 }
 
-bool is_space(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+namespace {
 
-std::string label(const char* name, int item) {
-    return item > 0 ? name + (" " + std::to_string(item)) : name;
-}
-
-// Reads the next white-space separated token, which must be a decimal
-// integer (optional sign, then digits) within 32 bits. Messages call it
-// `name` ("m"), or with `item` > 0 one of the two numbers of `name` `item`
-// ("edge", 4).
-int read_int(const char* name, int item = 0) {
-    int c = next_char();
-    while (is_space(c)) c = next_char();
-    if (c == EOF) {
-        fail(input_name, (item > 0 ? "expected 2 numbers for " : "expected ") + label(name, item) +
-                             ", found end of file");
-    }
-    std::string shown;  // the token as the message quotes it, cut short
-    std::size_t length = 0;
-    bool negative = false, digits = false, junk = false;
-    long long magnitude = 0;  // saturates just above the range
-    for (; c != EOF && !is_space(c); c = next_char(), ++length) {
-        if (length < 24) shown += c >= ' ' && c <= '~' ? static_cast<char>(c) : '?';
-        if (c >= '0' && c <= '9') {
-            digits = true;
-            magnitude = std::min(magnitude * 10 + (c - '0'), 1LL << 32);
-        } else if ((c == '-' || c == '+') && length == 0) {
-            negative = c == '-';
-        } else {
-            junk = true;
-        }
-    }
-    if (length > 24) shown += "...";
-    if (junk || !digits)
-        fail(input_name, label(name, item) + ": \"" + shown + "\" is not an integer");
-    const long long value = negative ? -magnitude : magnitude;
-    if (value < INT_MIN || value > INT_MAX)
-        fail(input_name, label(name, item) + ": " + shown + " is outside the 32-bit range");
-    return static_cast<int>(value);
-}
+const char* const output_name = "bipartite.out";
 
 // Reads one end of edge `e` (0-based) and returns its vertex index.
 int read_end(int e, int n) {
@@ -102,16 +56,75 @@ int read_end(int e, int n) {
     return number - 1;
 }
 
+// One entry of a vertex's row: the other end of an edge at the vertex, and
+// the edge. Kept together, the two cost one cache miss where the rows are
+// filled at random.
+struct Entry {
+    int neighbour;
+    int edge_id;
+};
+
+// A vertex's counts of neighbours on its own side and across, together for
+// the same reason: a move updates both of each neighbour's.
+struct Counts {
+    int cross, same;
+};
+
 // Peak bytes of main's arrays for n vertices and m >= 0 edges. While the
 // rows are filled, the edges read are kept beside them; during the search
-// the counters, sides, move bits and the answer (at most m / 2 edges) take
+// the sides, counts, move bits and the answer (at most m / 2 edges) take
 // their place.
 unsigned long long footprint(unsigned long long n, unsigned long long m) {
-    const unsigned long long rows = (n + 1) * sizeof(std::size_t) + 2 * m * 2 * sizeof(int);
+    const unsigned long long rows = (n + 1) * sizeof(std::uint32_t) + 2 * m * sizeof(Entry);
     const unsigned long long filling = rows + m * sizeof(std::pair<int, int>);
+    // Each level of move bits has 1/64 of the words of the one below.
+    const unsigned long long bits = ((n + 63) / 64 + 2) * sizeof(std::uint64_t) * 64 / 63;
     const unsigned long long searching =
-        rows + 3 * n * sizeof(int) + (n + 63) / 64 * sizeof(std::uint64_t) + m / 2 * sizeof(int);
+        rows + n * (sizeof(std::uint8_t) + sizeof(Counts)) + bits + m / 2 * sizeof(int);
     return std::max(filling, searching);
+}
+
+// `count` zeros, in huge pages where the system gives them: the memory is
+// advised before anything touches it.
+template <class T>
+std::vector<T> big_vector(std::size_t count) {
+    std::vector<T> v;
+    v.reserve(count);
+    advise_huge_pages(v.data(), count * sizeof(T));
+    v.resize(count);
+    return v;
+}
+
+// The index of the lowest set bit of `word`, which is not 0: isolated by
+// word & -word, then mapped to its index by a de Bruijn multiplication.
+int lowest_bit(std::uint64_t word) {
+    constexpr std::uint64_t de_bruijn = 0x03f79d71b4cb0a89;
+    struct Table {
+        int at[64];
+    };
+    static constexpr Table table = [] {
+        Table t{};
+        for (int i = 0; i < 64; ++i) t.at[(de_bruijn << i) >> 58] = i;
+        return t;
+    }();
+    return table.at[((word & (0 - word)) * de_bruijn) >> 58];
+}
+
+// Writes the count of `removed` and, if any, their edge numbers on one
+// line. False as soon as a write fails.
+bool print(const std::vector<int>& removed) {
+    static char buf[1 << 16];
+    std::size_t len = std::to_chars(buf, buf + sizeof buf, removed.size()).ptr - buf;
+    buf[len++] = '\n';
+    for (std::size_t x = 0; x < removed.size(); ++x) {
+        if (len > sizeof buf - 16) {
+            if (std::fwrite(buf, 1, len, stdout) != len) return false;
+            len = 0;
+        }
+        len = std::to_chars(buf + len, buf + sizeof buf, removed[x] + 1).ptr - buf;
+        buf[len++] = x + 1 < removed.size() ? ' ' : '\n';
+    }
+    return std::fwrite(buf, 1, len, stdout) == len;
 }
 
 }  // namespace
@@ -135,8 +148,7 @@ int main() try {
 
     // All edges are read first, so that every vertex's row of neighbours can
     // be laid out once its degree is known.
-    std::vector<std::pair<int, int>> ends;
-    ends.reserve(m);
+    auto ends = big_vector<std::pair<int, int>>(m);
     for (int e = 0; e < m; ++e) {
         const int u = read_end(e, n);
         const int v = read_end(e, n);
@@ -145,102 +157,109 @@ int main() try {
         if (u == v)
             fail(input_name, label("edge", e + 1) + ": vertex " + std::to_string(u + 1) +
                                  " is joined to itself");
-        ends.emplace_back(u, v);
+        ends[e] = {u, v};
     }
     // offsets[i] becomes the number of edge ends at vertices 0..i: the end of
     // vertex i's row. Counted apart from the reading, these scattered
-    // increments overlap each other's cache misses.
-    std::vector<std::size_t> offsets(static_cast<std::size_t>(n) + 1, 0);
+    // increments overlap each other's cache misses. 2m < 2^32 ends in all.
+    auto offsets = big_vector<std::uint32_t>(static_cast<std::size_t>(n) + 1);
     for (const auto& [u, v] : ends) {
         ++offsets[u];
         ++offsets[v];
     }
     for (int i = 1; i < n; ++i) offsets[i] += offsets[i - 1];
-    offsets[n] = 2 * ends.size();
+    offsets[n] = static_cast<std::uint32_t>(2 * ends.size());
 
-    // Vertex i's neighbours are adj[offsets[i]] to adj[offsets[i + 1] - 1] in
-    // the order the edges were read; edge_ids[j] is the edge of adj[j]. The
-    // rows are filled from their ends with the edges taken last to first,
-    // which moves offsets[i] back to the start of row i.
-    std::vector<int> adj(2 * ends.size()), edge_ids(2 * ends.size());
+    // Vertex i's row is adj[offsets[i]] to adj[offsets[i + 1] - 1], its
+    // neighbours in the order the edges were read. The rows are filled from
+    // their ends with the edges taken last to first, which moves offsets[i]
+    // back to the start of row i.
+    auto adj = big_vector<Entry>(2 * ends.size());
     for (int e = static_cast<int>(ends.size()) - 1; e >= 0; --e) {
         const auto [u, v] = ends[e];
-        const std::size_t at_u = --offsets[u], at_v = --offsets[v];
-        adj[at_u] = v;
-        edge_ids[at_u] = e;
-        adj[at_v] = u;
-        edge_ids[at_v] = e;
+        adj[--offsets[u]] = {v, e};
+        adj[--offsets[v]] = {u, e};
     }
     ends = std::vector<std::pair<int, int>>();  // frees it: `ends = {}` keeps the capacity
 
-    std::vector<int> side(n, 0), cross(n, 0), same(n, 0);
+    // A byte a side, apart from the counts: the sides of ten million
+    // vertices fit in a cache, and collecting reads the side of every entry.
+    auto side = big_vector<std::uint8_t>(n);
+    auto counts = big_vector<Counts>(n);
     side[0] = 1;
+    // Only vertex 0 starts on side 1, so an entry joins two vertices on one
+    // side exactly when both of them or neither is vertex 0: the same test
+    // as side[w] == side[i], without a look-up at random.
     for (int i = 0; i < n; ++i) {
         for (std::size_t j = offsets[i]; j < offsets[i + 1]; ++j) {
-            if (side[adj[j]] == side[i]) {
-                ++same[i];
+            if ((adj[j].neighbour == 0) == (i == 0)) {
+                ++counts[i].same;
             } else {
-                ++cross[i];
+                ++counts[i].cross;
             }
         }
     }
-    // Bit i % 64 of movable[i / 64] is set exactly when cross[i] < same[i]:
-    // the scan for the next vertex to move reads one bit per vertex instead
-    // of two counters.
-    std::vector<std::uint64_t> movable((static_cast<std::size_t>(n) + 63) / 64, 0);
+
+    // The move bits and the levels above them. Bit i % 64 of levels[0][i / 64]
+    // is set exactly when counts[i].cross < counts[i].same; a bit of each level above is
+    // set when the corresponding word of the level below is not 0. The top
+    // level is one word, and from it one word per level leads down to the
+    // lowest vertex to move, without reading the words before it.
+    std::vector<std::vector<std::uint64_t>> levels;
+    for (std::size_t words = (static_cast<std::size_t>(n) + 63) / 64;; words = (words + 63) / 64) {
+        levels.emplace_back(words, 0);
+        if (words == 1) break;
+    }
     const auto update_bit = [&](int i) {
-        const std::uint64_t bit = std::uint64_t{1} << (i % 64);
-        movable[i / 64] = cross[i] < same[i] ? movable[i / 64] | bit : movable[i / 64] & ~bit;
+        const bool movable = counts[i].cross < counts[i].same;
+        for (std::size_t at = static_cast<std::size_t>(i), level = 0; level < levels.size();
+             at /= 64, ++level) {
+            std::uint64_t& word = levels[level][at / 64];
+            const std::uint64_t before = word, bit = std::uint64_t{1} << (at % 64);
+            word = movable ? before | bit : before & ~bit;
+            if ((before == 0) == (word == 0)) break;  // the levels above still hold
+        }
     };
     for (int i = 0; i < n; ++i) update_bit(i);
 
     for (;;) {
-        // The first vertex with cross < same. Blocks of 32 words are tested
-        // without a branch per word, which lets the compiler vectorize the
-        // scan; it still reads every word up to the find.
-        const std::size_t words = movable.size();
+        // The first vertex with cross < same, as a scan from vertex 1 would
+        // find it.
+        if (levels.back()[0] == 0) break;
         std::size_t x = 0;
-        for (; x + 32 <= words; x += 32) {
-            std::uint64_t any = 0;
-            for (std::size_t y = x; y < x + 32; ++y) any |= movable[y];
-            if (any != 0) break;
-        }
-        while (x < words && movable[x] == 0) ++x;
-        if (x == words) break;
-        int d = static_cast<int>(x * 64);  // plus the index of the word's lowest set bit
-        for (std::uint64_t word = movable[x]; (word & 1) == 0; word >>= 1) ++d;
+        for (std::size_t level = levels.size(); level-- > 0;)
+            x = x * 64 + lowest_bit(levels[level][x]);
+        const int d = static_cast<int>(x);
 
         for (std::size_t j = offsets[d]; j < offsets[d + 1]; ++j) {
-            const int w = adj[j];
+            const int w = adj[j].neighbour;
             if (side[w] == side[d]) {
-                --same[w];
-                ++cross[w];
+                --counts[w].same;
+                ++counts[w].cross;
             } else {
-                --cross[w];
-                ++same[w];
+                --counts[w].cross;
+                ++counts[w].same;
             }
             update_bit(w);
         }
-        std::swap(cross[d], same[d]);
+        std::swap(counts[d].cross, counts[d].same);
         side[d] ^= 1;
         update_bit(d);
     }
 
-    // Each same-side edge once, at its lower end.
+    // Each same-side edge once, at its lower end. The cheap test comes
+    // first, so that only half of the entries look up a side.
     std::vector<int> removed;
     removed.reserve(m / 2);
     for (int i = 0; i < n; ++i) {
         for (std::size_t j = offsets[i]; j < offsets[i + 1]; ++j) {
-            const int w = adj[j];
-            if (side[w] == side[i] && w > i) removed.push_back(edge_ids[j]);
+            const int w = adj[j].neighbour;
+            if (w > i && side[w] == side[i]) removed.push_back(adj[j].edge_id);
         }
     }
 
-    std::printf("%d\n", static_cast<int>(removed.size()));
-    for (std::size_t x = 0; x < removed.size(); ++x)
-        std::printf("%d%c", removed[x] + 1, x + 1 < removed.size() ? ' ' : '\n');
     // A full disk often shows only when the last buffer is flushed on close.
-    const bool written = !std::ferror(stdout);
+    const bool written = print(removed);
     if (std::fclose(stdout) != 0 || !written) fail(output_name, "write failed");
     return 0;
 } catch (const std::bad_alloc&) {

@@ -31,9 +31,9 @@ TEST(Bipartite, RemovesTheSameSideEdges) {
         {"4 5\n3 2\n3 4\n1 4\n1 2\n2 4\n", "2\n4 2\n"},       // ordered by lower end, not number
         {"4 6\n1 3\n1 4\n3 4\n3 2\n2 4\n4 3\n", "2\n3 6\n"},  // parallel edges count apart
         {"2 3\n1 2\n2 1\n1 2\n", "0\n"},
-        // The complete graph on 4 vertices again, with only the first word of
-        // the first block of 2048 vertices holding a vertex to move.
-        {"2050 6\n1 2\n1 2049\n1 2050\n2 2049\n2 2050\n2049 2050\n", "2\n1 6\n"},
+        // The complete graph on 4 vertices again, spread over three levels of
+        // move bits: vertex 2 moves, then vertex 4097 does not.
+        {"262145 6\n1 2\n1 4097\n1 262145\n2 4097\n2 262145\n4097 262145\n", "2\n1 6\n"},
         {"4 6 1 2 1 3 1 4 2 3 2 4 3 4 and then some text", "2\n1 6\n"},
         {"4\n6\n1\n2\n1\n3\n1\n4\n2\n3\n2\n4\n3\n4\n", "2\n1 6\n"},
     };
@@ -142,14 +142,16 @@ bool two_colourable(int n, const Edges& edges, const std::vector<int>& removed) 
 }
 
 // Random multigraphs with isolated vertices and parallel edges; every fourth
-// one with a size at an edge of the scan's words of 64 vertices or of its
-// blocks of 2048, where an index slip would show.
+// one with a size at an edge of a level of move bits (a word of 64 vertices,
+// 64 words, 64^2 words), where an index slip or a summary bit set or cleared
+// wrongly would show. The largest have few edges, for the oracle's sake.
 TEST(Bipartite, MatchesANaiveSearchOnRandomGraphs) {
-    const int edge_sizes[] = {63, 64, 65, 127, 128, 129, 300, 2047, 2048, 2049};
+    const int edge_sizes[] = {63,   64,   65,   127,  128,    129,    300,   2047,
+                              4095, 4096, 4097, 8193, 262143, 262144, 262145};
     std::mt19937 random(5);
-    for (int round = 0; round < 400; ++round) {
-        const int n = round % 4 ? 2 + static_cast<int>(random() % 9) : edge_sizes[round / 4 % 10];
-        Edges edges(random() % (3 * n));
+    for (int round = 0; round < 480; ++round) {
+        const int n = round % 4 ? 2 + static_cast<int>(random() % 9) : edge_sizes[round / 4 % 15];
+        Edges edges(random() % (n > 4097 ? 64 : 3 * n));
         for (auto& [u, v] : edges) {
             u = static_cast<int>(random() % n);
             do v = static_cast<int>(random() % n);
