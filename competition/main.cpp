@@ -14,57 +14,25 @@
 #include <vector>
 
 #include "platform.h"
+#include "reader.h"
 #include "table.h"
 
-namespace {
-
 const char* const input_name = "competition.in";
-const char* const output_name = "competition.out";
 
 [[noreturn]] void fail(const char* file, const std::string& what) {
     std::fprintf(stderr, "competition: %s: %s\n", file, what.c_str());
     std::exit(1);
 }
 
-bool is_space(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-int next_char() {
-    const int c = std::getc(stdin);
-    if (c == EOF && std::ferror(stdin)) fail(input_name, "read failed");
-    return c;
+std::size_t read_input(char* buf, std::size_t size) {
+    const std::size_t got = std::fread(buf, 1, size, stdin);
+    if (got == 0 && std::ferror(stdin)) fail(input_name, "read failed");
+    return got;
 }
 
-// Reads the next white-space separated token, which must be a decimal
-// integer (optional sign, then digits) within 32 bits. `what` names the
-// number in messages.
-int read_int(const char* what) {
-    int c = next_char();
-    while (is_space(c)) c = next_char();
-    if (c == EOF) fail(input_name, std::string("expected ") + what + ", found end of file");
+namespace {
 
-    std::string shown;  // the token as the message quotes it, cut short
-    std::size_t length = 0;
-    bool negative = false, digits = false, junk = false;
-    long long magnitude = 0;  // saturates just above the range
-    for (; c != EOF && !is_space(c); c = next_char(), ++length) {
-        if (length < 24) shown += c >= ' ' && c <= '~' ? static_cast<char>(c) : '?';
-        if (c >= '0' && c <= '9') {
-            digits = true;
-            magnitude = std::min(magnitude * 10 + (c - '0'), 1LL << 32);
-        } else if ((c == '-' || c == '+') && length == 0) {
-            negative = c == '-';
-        } else {
-            junk = true;
-        }
-    }
-    if (length > 24) shown += "...";
-    if (junk || !digits)
-        fail(input_name, std::string(what) + ": \"" + shown + "\" is not an integer");
-    const long long value = negative ? -magnitude : magnitude;
-    if (value < INT_MIN || value > INT_MAX)
-        fail(input_name, std::string(what) + ": " + shown + " is outside the 32-bit range");
-    return static_cast<int>(value);
-}
+const char* const output_name = "competition.out";
 
 // Bytes that a row of `width` values really takes: its vector and its block
 // from the allocator. The allocator adds a header to the values and rounds

@@ -18,6 +18,8 @@
 #include <ios>
 #include <string>
 
+#include "reader.h"
+
 // The program's own streams, opened before main runs; they hide the console
 // streams of the same names.
 std::ifstream cin("minimal.in");
@@ -31,10 +33,7 @@ int last[26];
 // asdasdasd[j][i]: the greatest position below i that holds letter j, or -1.
 int asdasdasd[26][max_length + 1];
 
-namespace {
-
 const char* const input_name = "minimal.in";
-const char* const output_name = "minimal.out";
 
 [[noreturn]] void fail(const char* file, const std::string& what) {
     cout.flush();  // the answers so far stay
@@ -42,29 +41,15 @@ const char* const output_name = "minimal.out";
     std::exit(1);
 }
 
-char buf[1 << 16];
-std::streamsize buf_len, buf_pos;
-
 // A read error surfaces as std::ios_base::failure from the stream buffer.
-int next_char() {
-    if (buf_pos == buf_len) {
-        buf_pos = 0;
-        buf_len = cin.rdbuf()->sgetn(buf, sizeof buf);
-        if (buf_len <= 0) {
-            buf_len = 0;
-            return EOF;
-        }
-    }
-    return static_cast<unsigned char>(buf[buf_pos++]);
+std::size_t read_input(char* buf, std::size_t size) {
+    return static_cast<std::size_t>(std::max<std::streamsize>(
+        cin.rdbuf()->sgetn(buf, static_cast<std::streamsize>(size)), 0));
 }
 
-bool is_space(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+namespace {
 
-int skip_space() {
-    int c = next_char();
-    while (is_space(c)) c = next_char();
-    return c;
-}
+const char* const output_name = "minimal.out";
 
 // A byte as a message quotes it.
 std::string shown(int c) {
@@ -87,44 +72,6 @@ std::string read_word() {
         word += static_cast<char>(c);
     }
     return word;
-}
-
-std::string label(const char* name, int item) {
-    return item > 0 ? name + (" " + std::to_string(item)) : name;
-}
-
-// Reads the next white-space separated token, which must be a decimal
-// integer (optional sign, then digits) within 32 bits. Messages call it
-// `name`, or with `item` > 0 one of the two numbers of `name` `item`
-// ("query", 2).
-int read_int(const char* name, int item = 0) {
-    int c = skip_space();
-    if (c == EOF) {
-        fail(input_name, (item > 0 ? "expected 2 numbers for " : "expected ") + label(name, item) +
-                             ", found end of file");
-    }
-    std::string token;  // as the message quotes it, cut short
-    std::size_t length = 0;
-    bool negative = false, digits = false, junk = false;
-    long long magnitude = 0;  // saturates just above the range
-    for (; c != EOF && !is_space(c); c = next_char(), ++length) {
-        if (length < 24) token += c >= ' ' && c <= '~' ? static_cast<char>(c) : '?';
-        if (c >= '0' && c <= '9') {
-            digits = true;
-            magnitude = std::min(magnitude * 10 + (c - '0'), 1LL << 32);
-        } else if ((c == '-' || c == '+') && length == 0) {
-            negative = c == '-';
-        } else {
-            junk = true;
-        }
-    }
-    if (length > 24) token += "...";
-    if (junk || !digits)
-        fail(input_name, label(name, item) + ": \"" + token + "\" is not an integer");
-    const long long value = negative ? -magnitude : magnitude;
-    if (value < INT_MIN || value > INT_MAX)
-        fail(input_name, label(name, item) + ": " + token + " is outside the 32-bit range");
-    return static_cast<int>(value);
 }
 
 // Column i describes the letters strictly before position i.

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "reader.h"
 #include "retry.h"
 
 int n, m, k;
@@ -23,73 +24,24 @@ int t[max_customers];
 int h[max_customers];
 std::int64_t ans[max_customers];
 
-namespace {
-
 const char* const input_name = "queue.in";
-const char* const output_name = "queue.out";
 
 [[noreturn]] void fail(const char* file, const std::string& what) {
     std::fprintf(stderr, "queue: %s: %s\n", file, what.c_str());
     std::exit(1);
 }
 
-char buf[1 << 16];
-std::size_t buf_len, buf_pos;
-
-int next_char() {
-    if (buf_pos == buf_len) {
-        buf_pos = 0;
-        buf_len = std::fread(buf, 1, sizeof buf, stdin);
-        if (buf_len == 0) {
-            if (std::ferror(stdin)) fail(input_name, "read failed");
-            return EOF;
-        }
-    }
-    return static_cast<unsigned char>(buf[buf_pos++]);
+std::size_t read_input(char* buf, std::size_t size) {
+    const std::size_t got = std::fread(buf, 1, size, stdin);
+    if (got == 0 && std::ferror(stdin)) fail(input_name, "read failed");
+    return got;
 }
 
-bool is_space(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+namespace {
 
-std::string label(const char* name, int item) {
-    return item > 0 ? name + (" " + std::to_string(item)) : name;
-}
+const char* const output_name = "queue.out";
 
-// Reads the next white-space separated token, which must be a decimal
-// integer (optional sign, then digits) within 32 bits. Messages call it
-// `name` ("k"), or with `item` > 0 one of the two numbers of `name` `item`
-// ("customer", 3).
-int read_int(const char* name, int item = 0) {
-    int c = next_char();
-    while (is_space(c)) c = next_char();
-    if (c == EOF) {
-        fail(input_name, (item > 0 ? "expected 2 numbers for " : "expected ") + label(name, item) +
-                             ", found end of file");
-    }
-    std::string shown;  // the token as the message quotes it, cut short
-    std::size_t length = 0;
-    bool negative = false, digits = false, junk = false;
-    long long magnitude = 0;  // saturates just above the range
-    for (; c != EOF && !is_space(c); c = next_char(), ++length) {
-        if (length < 24) shown += c >= ' ' && c <= '~' ? static_cast<char>(c) : '?';
-        if (c >= '0' && c <= '9') {
-            digits = true;
-            magnitude = std::min(magnitude * 10 + (c - '0'), 1LL << 32);
-        } else if ((c == '-' || c == '+') && length == 0) {
-            negative = c == '-';
-        } else {
-            junk = true;
-        }
-    }
-    if (length > 24) shown += "...";
-    if (junk || !digits)
-        fail(input_name, label(name, item) + ": \"" + shown + "\" is not an integer");
-    const long long value = negative ? -magnitude : magnitude;
-    if (value < INT_MIN || value > INT_MAX)
-        fail(input_name, label(name, item) + ": " + shown + " is outside the 32-bit range");
-    return static_cast<int>(value);
-}
-
-void read_input() {
+void read_customers() {
     n = read_int("n");
     m = read_int("m");
     k = read_int("k");
@@ -119,7 +71,7 @@ int main() {
     const bool output_open = std::freopen(output_name, "w", stdout) != nullptr;
     if (!input_open) fail(input_name, "cannot open");
     if (!output_open) fail(output_name, "cannot create");
-    read_input();
+    read_customers();
 
     // Each iteration retires a departure, blocks an arrival or admits a
     // customer: at most 3n + 1 of them.

@@ -254,25 +254,34 @@ void expect_reader_contract(const std::string& path, const std::string& name,
     const std::string in = name + ".in", out = name + ".out";
     // CRLF; runs of blanks, tabs and blank lines; a token a line; one line;
     // signs; leading zeros; no final line end; text after the end.
-    for (const std::string& layout :
-         {join(tokens, "\r\n", "\r\n"), " \t\n" + join(tokens, "  \t \n\n\t "), join(tokens, "\n"),
-          join(tokens, " "), join(signs, " "), join(zeros, " "), join(tokens, " ", ""),
-          join(tokens, " ", " 12 x -\nand some text\n")}) {
-        SCOPED_TRACE(layout);
+    const auto expect_output = [&](const std::string& layout) {
+        SCOPED_TRACE(layout.substr(0, 80));
         const Outcome outcome = run_program(path, in, layout, out);
         EXPECT_EQ(outcome.status, 0);
         EXPECT_TRUE(quiet ? quiet(outcome.err) : outcome.err.empty()) << outcome.err;
         EXPECT_EQ(outcome.output, output);
-    }
+    };
+    for (const std::string& layout :
+         {join(tokens, "\r\n", "\r\n"), " \t\n" + join(tokens, "  \t \n\n\t "), join(tokens, "\n"),
+          join(tokens, " "), join(signs, " "), join(zeros, " "), join(tokens, " ", ""),
+          join(tokens, " ", " 12 x -\nand some text\n")})
+        expect_output(layout);
 
     // The first number is the first token that took a sign.
     const std::size_t first_number =
         std::mismatch(tokens.begin(), tokens.end(), signs.begin()).first - tokens.begin();
-    const auto first_as = [&](const std::string& token) {
+    // With `straddle`, the token begins on the last byte of the first 64 KiB,
+    // where the programs' readers refill their buffers.
+    const auto first_as = [&](const std::string& token, bool straddle = false) {
         std::vector<std::string> changed = tokens;
         changed[first_number] = token;
-        return join(changed, " ");
+        if (!straddle) return join(changed, " ");
+        std::string before;
+        for (std::size_t i = 0; i < first_number; ++i) before += tokens[i] + " ";
+        std::vector<std::string> after(changed.begin() + first_number, changed.end());
+        return before + std::string((1 << 16) - 1 - before.size(), ' ') + join(after, " ");
     };
+    expect_output(first_as("00" + tokens[first_number], true));
     const std::pair<std::string, std::string> bad[] = {
         {"*1", "\"*1\" is not an integer"},
         {"1x", "\"1x\" is not an integer"},
@@ -281,10 +290,14 @@ void expect_reader_contract(const std::string& path, const std::string& name,
         {"-", "\"-\" is not an integer"},
         {std::string(1, '\x01') + "1", "\"?1\" is not an integer"},
         {"2147483648", "2147483648 is outside the 32-bit range"},
-        {"-2147483649", "-2147483649 is outside the 32-bit range"}};
-    for (const auto& [token, complaint] : bad) {
-        expect_failure(run_program(path, in, first_as(token), out),
-                       name + ": " + in + ": " + first + ": " + complaint);
+        {"-2147483649", "-2147483649 is outside the 32-bit range"},
+        {"1234567890123456789012345", "123456789012345678901234... is outside the 32-bit range"}};
+    for (const bool straddle : {false, true}) {
+        for (const auto& [token, complaint] : bad) {
+            SCOPED_TRACE(straddle ? "across a refill" : "");
+            expect_failure(run_program(path, in, first_as(token, straddle), out),
+                           name + ": " + in + ": " + first + ": " + complaint);
+        }
     }
     // The extremes are read, whatever the program then makes of them.
     for (const char* extreme : {"2147483647", "-2147483648"}) {

@@ -1,0 +1,38 @@
+// The checked reader of the input file, kept alike in every program (a test
+// compares the copies): white-space separated tokens, each number a decimal
+// integer (an optional sign, then digits) within 32 bits. Every fault ends
+// the program through `fail`, with a message that names the token.
+//
+// Numbers are lexed straight from the buffer, eight digits at a time (about
+// 10 ns a number); the text that a message quotes is put together only for
+// the message.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Supplied by the program: the input's name in messages; a report of one
+// line that ends the run; the next bytes of the input, at most `size`, and
+// 0 at its end (a read error is the program's to report).
+extern const char* const input_name;
+[[noreturn]] void fail(const char* file, const std::string& what);
+std::size_t read_input(char* buf, std::size_t size);
+
+bool is_space(int c);
+
+// The next byte of the input, or EOF at its end.
+int next_char();
+
+// The next byte after any white space, or EOF.
+int skip_space();
+
+// `name`, or with `item` > 0 "`name` `item`" ("edge 4").
+std::string label(const char* name, int item);
+
+// `bytes` as messages show them: a byte outside printable ASCII as `?`.
+std::string printable(const std::string& bytes);
+
+// The next token, which must be a decimal integer within 32 bits. Messages
+// call it `name` ("m"), or with `item` > 0 one of the two numbers of `name`
+// `item` ("expected 2 numbers for edge 4").
+int read_int(const char* name, int item = 0);

@@ -1,0 +1,178 @@
+#include "reader.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+
+namespace {
+
+// Eight bytes more than a read fills: a NUL after the data ends any run of
+// digits or white space, so that the loops over them need no test of the
+// length, and eight bytes can be taken at once anywhere up to it.
+char buf[(1 << 16) + 8];
+std::size_t len, pos;  // buf[pos..len) is yet to be read
+std::size_t start;     // the token being read begins at buf[start], or in an earlier buffer
+
+// False at the end of the input.
+bool refill() {
+    pos = 0;
+    len = read_input(buf, sizeof buf - 8);
+    buf[len] = '\0';
+    return len > 0;
+}
+
+// What messages show of a token: its first 24 bytes, and "..." after them
+// when it is longer.
+const std::size_t shown_length = 24;
+std::string head;     // the token's bytes that earlier buffers held, as many as are shown
+std::size_t carried;  // the number of those bytes, shown or not
+
+// Called when the token being read reaches the end of the buffer: keeps what
+// a message shows of it, then refills. False at the end of the input.
+bool carry() {
+    const std::size_t room = shown_length - std::min(head.size(), shown_length);
+    head.append(buf + start, std::min(len - start, room));
+    carried += len - start;
+    start = 0;
+    return refill();
+}
+
+// The token that ends at buf[pos], as messages show it.
+std::string token() {
+    const std::size_t room = shown_length - std::min(head.size(), shown_length);
+    const std::string shown = printable(head + std::string(buf + start, std::min(pos - start, room)));
+    return carried + (pos - start) > shown_length ? shown + "..." : shown;
+}
+
+void skip_space_in_buffer() {
+    while (is_space(static_cast<unsigned char>(buf[pos]))) ++pos;
+}
+
+// Any token, wherever it lies: `read_int` without its shortcut, one byte at
+// a time.
+int read_any_int(const char* name, int item) {
+    for (skip_space_in_buffer(); pos == len; skip_space_in_buffer()) {
+        if (!refill()) {
+            fail(input_name, (item > 0 ? "expected 2 numbers for " : "expected ") +
+                                 label(name, item) + ", found end of file");
+        }
+    }
+    head.clear();
+    carried = 0;
+    start = pos;
+    const bool negative = buf[pos] == '-';
+    const bool sign = negative || buf[pos] == '+';
+    pos += sign;
+    long long magnitude = 0;  // saturates just above the range
+    bool more = true;         // false once the input has ended within the token
+    for (;;) {
+        for (unsigned digit; (digit = static_cast<unsigned char>(buf[pos]) - '0') <= 9; ++pos)
+            magnitude = std::min(magnitude * 10 + digit, 1LL << 32);
+        if (pos < len || !(more = carry())) break;
+    }
+    // Any other byte before white space makes the token junk; the rest of it
+    // is read, for the message.
+    bool junk = false;
+    while (more && !is_space(static_cast<unsigned char>(buf[pos]))) {
+        junk = true;
+        if (++pos == len) more = carry();
+    }
+    // Past the sign there are only digits, so there are some if there is more.
+    const bool digits = carried + (pos - start) > static_cast<std::size_t>(sign);
+    if (junk || !digits)
+        fail(input_name, label(name, item) + ": \"" + token() + "\" is not an integer");
+    const long long value = negative ? -magnitude : magnitude;
+    if (value < INT_MIN || value > INT_MAX)
+        fail(input_name, label(name, item) + ": " + token() + " is outside the 32-bit range");
+    return static_cast<int>(value);
+}
+
+// buf[at..at + 8) as one number, buf[at] in its lowest byte, on any byte
+// order (compilers make one load of it where the order allows).
+std::uint64_t eight_bytes(std::size_t at) {
+    const auto* p = reinterpret_cast<const unsigned char*>(buf + at);
+    return std::uint64_t{p[0]} | std::uint64_t{p[1]} << 8 | std::uint64_t{p[2]} << 16 |
+           std::uint64_t{p[3]} << 24 | std::uint64_t{p[4]} << 32 | std::uint64_t{p[5]} << 40 |
+           std::uint64_t{p[6]} << 48 | std::uint64_t{p[7]} << 56;
+}
+
+// How many of the eight bytes of `word` are digits before the first that
+// is not.
+unsigned leading_digits(std::uint64_t word) {
+    // The high bit of each byte that is not a digit: above '9', below '0' or
+    // not ASCII. A carry or borrow only leaves such a byte, towards the bytes
+    // after it.
+    const std::uint64_t other =
+        (word | (word + 0x4646464646464646) | (word - 0x3030303030303030)) & 0x8080808080808080;
+    // A 1 in each byte before the first such byte, summed by the multiply.
+    const std::uint64_t before = (((other & (0 - other)) >> 7) - 1) & 0x0101010101010101;
+    return static_cast<unsigned>((before * 0x0101010101010101) >> 56);
+}
+
+// The number that the first `count` bytes of `word`, all digits, spell.
+std::uint64_t digits_value(std::uint64_t word, unsigned count) {
+    if (count == 0) return 0;
+    // The digits as 0..9, moved up so that the bytes after them drop out and
+    // the first digit lands in the most significant of eight places.
+    std::uint64_t v = (word - 0x3030303030303030) << (8 * (8 - count));
+    v = (v * 10 + (v >> 8)) & 0x00ff00ff00ff00ff;    // pairs of digits
+    v = (v * 100 + (v >> 16)) & 0x0000ffff0000ffff;  // groups of four
+    return (v * 10000 + (v >> 32)) & 0xffffffff;     // all eight
+}
+
+}  // namespace
+
+bool is_space(int c) { return c == ' ' || static_cast<unsigned>(c - '\t') <= '\r' - '\t'; }
+
+int next_char() {
+    if (pos == len && !refill()) return EOF;
+    return static_cast<unsigned char>(buf[pos++]);
+}
+
+int skip_space() {
+    int c = next_char();
+    while (is_space(c)) c = next_char();
+    return c;
+}
+
+std::string label(const char* name, int item) {
+    return item > 0 ? name + (" " + std::to_string(item)) : name;
+}
+
+std::string printable(const std::string& bytes) {
+    std::string text;
+    for (const char c : bytes) text += c >= ' ' && c <= '~' ? c : '?';
+    return text;
+}
+
+int read_int(const char* name, int item) {
+    // The usual token, eight digits at a time: an optional sign and at most
+    // 15 digits, then white space, all in the buffer. Anything else takes
+    // the long way.
+    std::size_t at = pos;
+    while (is_space(static_cast<unsigned char>(buf[at]))) ++at;
+    if (len - at >= 24) {
+        const bool negative = buf[at] == '-';
+        at += negative || buf[at] == '+';
+        const std::uint64_t first = eight_bytes(at);
+        unsigned count = leading_digits(first), digits = count;
+        std::uint64_t magnitude = digits_value(first, count);
+        if (count == 8) {
+            static const std::uint64_t power[] = {1,      10,      100,      1000,     10000,
+                                                  100000, 1000000, 10000000, 100000000};
+            const std::uint64_t second = eight_bytes(at + 8);
+            count = leading_digits(second);
+            magnitude = magnitude * power[count] + digits_value(second, count);
+            digits += count;
+        }
+        at += digits;
+        if (digits > 0 && count < 8 && is_space(static_cast<unsigned char>(buf[at])) &&
+            magnitude <= (negative ? 1ULL << 31 : INT_MAX)) {
+            pos = at;
+            const long long value = static_cast<long long>(magnitude);
+            return static_cast<int>(negative ? -value : value);
+        }
+    }
+    return read_any_int(name, item);
+}
