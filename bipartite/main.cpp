@@ -17,6 +17,7 @@
 // On any fault it writes one line `bipartite: FILE: what is wrong` to
 // standard error, leaves bipartite.out empty and ends with status 1.
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -37,14 +38,24 @@ const char* const input_name = "bipartite.in";
 }
 
 std::size_t read_input(char* buf, std::size_t size) {
+    errno = 0;
     const std::size_t got = std::fread(buf, 1, size, stdin);
-    if (got == 0 && std::ferror(stdin)) fail(input_name, "read failed");
+    if (got == 0 && std::ferror(stdin)) fail(input_name, failed("read failed"));
     return got;
 }
 
 namespace {
 
 const char* const output_name = "bipartite.out";
+
+// Ends the run after writing, flushing or closing the output failed: the
+// file is emptied first, as on any error.
+[[noreturn]] void fail_output(bool still_open) {
+    const std::string what = failed("write failed");
+    if (still_open) std::fclose(stdout);
+    if (std::FILE* file = std::fopen(output_name, "w")) std::fclose(file);
+    fail(output_name, what);
+}
 
 // Reads one end of edge `e` (0-based) and returns its vertex index.
 int read_end(int e, int n) {
@@ -130,10 +141,13 @@ bool print(const std::vector<int>& removed) {
 }  // namespace
 
 int main() try {
+    errno = 0;
     const bool input_open = std::freopen(input_name, "r", stdin) != nullptr;
+    const std::string input_fault = failed("cannot open");
+    errno = 0;
     const bool output_open = std::freopen(output_name, "w", stdout) != nullptr;
-    if (!input_open) fail(input_name, "cannot open");
-    if (!output_open) fail(output_name, "cannot create");
+    if (!input_open) fail(input_name, input_fault);
+    if (!output_open) fail(output_name, failed("cannot create"));
 
     const int n = read_int("n");
     const int m = std::max(read_int("m"), 0);
@@ -258,9 +272,10 @@ int main() try {
         }
     }
 
-    // A full disk often shows only when the last buffer is flushed on close.
-    const bool written = print(removed);
-    if (std::fclose(stdout) != 0 || !written) fail(output_name, "write failed");
+    // A full disk often shows only when the last buffer is flushed or closed.
+    errno = 0;
+    if (!print(removed) || std::fflush(stdout) != 0) fail_output(true);
+    if (std::fclose(stdout) != 0) fail_output(false);
     return 0;
 } catch (const std::bad_alloc&) {
     fail(input_name, "the graph does not fit in memory");

@@ -1,7 +1,9 @@
 // The checked reader of the input file, kept alike in every program (a test
 // compares the copies): white-space separated tokens, each number a decimal
-// integer (an optional sign, then digits) within 32 bits. Every fault ends
-// the program through `fail`, with a message that names the token.
+// integer (an optional sign, then digits) within 32 bits. A UTF-8 byte-order
+// mark at the start is skipped, as Windows editors write one, and a UTF-16
+// file is refused. Every fault ends the program through `fail`, with a
+// message that names the token.
 //
 // Numbers are lexed straight from the buffer, eight digits at a time (about
 // 10 ns a number); the text that a message quotes is put together only for
@@ -18,6 +20,11 @@ extern const char* const input_name;
 [[noreturn]] void fail(const char* file, const std::string& what);
 std::size_t read_input(char* buf, std::size_t size);
 
+// `what`, and the reason that the system gave for the failure of the call
+// just made (": No such file or directory"), where it gave one: clear
+// errno before the call.
+std::string failed(const char* what);
+
 bool is_space(int c);
 
 // The next byte of the input, or EOF at its end.
@@ -29,7 +36,7 @@ int skip_space();
 // `name`, or with `item` > 0 "`name` `item`" ("edge 4").
 std::string label(const char* name, int item);
 
-// `bytes` as messages show them: a byte outside printable ASCII as `?`.
+// `bytes` as messages show them: a byte outside printable ASCII as \xHH.
 std::string printable(const std::string& bytes);
 
 // The next token, which must be a decimal integer within 32 bits. Messages

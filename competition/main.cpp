@@ -4,6 +4,7 @@
 // error. On any fault it writes one line `competition: FILE: what is wrong` to
 // standard error, leaves competition.out empty and ends with status 1.
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cstdio>
@@ -25,14 +26,24 @@ const char* const input_name = "competition.in";
 }
 
 std::size_t read_input(char* buf, std::size_t size) {
+    errno = 0;
     const std::size_t got = std::fread(buf, 1, size, stdin);
-    if (got == 0 && std::ferror(stdin)) fail(input_name, "read failed");
+    if (got == 0 && std::ferror(stdin)) fail(input_name, failed("read failed"));
     return got;
 }
 
 namespace {
 
 const char* const output_name = "competition.out";
+
+// Ends the run after writing, flushing or closing the output failed: the
+// file is emptied first, as on any error.
+[[noreturn]] void fail_output(bool still_open) {
+    const std::string what = failed("write failed");
+    if (still_open) std::fclose(stdout);
+    if (std::FILE* file = std::fopen(output_name, "w")) std::fclose(file);
+    fail(output_name, what);
+}
 
 // Bytes that a row of `width` values really takes: its vector and its block
 // from the allocator. The allocator adds a header to the values and rounds
@@ -79,10 +90,13 @@ bool print(const std::vector<std::vector<int>>& table) {
 }  // namespace
 
 int main() {
+    errno = 0;
     const bool input_open = std::freopen(input_name, "r", stdin) != nullptr;
+    const std::string input_fault = failed("cannot open");
+    errno = 0;
     const bool output_open = std::freopen(output_name, "w", stdout) != nullptr;
-    if (!input_open) fail(input_name, "cannot open");
-    if (!output_open) fail(output_name, "cannot create");
+    if (!input_open) fail(input_name, input_fault);
+    if (!output_open) fail(output_name, failed("cannot create"));
     const int rows = read_int("rows");
     const int cols = read_int("cols");
     const int k = cols & 1 ? 3 : 4;
@@ -98,9 +112,10 @@ int main() {
     } catch (const std::bad_alloc&) {
         fail(input_name, too_big);
     }
-    // A full disk often shows only when the last buffer is flushed on close.
-    const bool written = print(table);
-    if (std::fclose(stdout) != 0 || !written) fail(output_name, "write failed");
+    // A full disk often shows only when the last buffer is flushed or closed.
+    errno = 0;
+    if (!print(table) || std::fflush(stdout) != 0) fail_output(true);
+    if (std::fclose(stdout) != 0) fail_output(false);
     table = std::vector<std::vector<int>>();  // frees it all: `table = {}` keeps the row array
     const std::clock_t stop = std::clock();
 

@@ -11,6 +11,7 @@
 // error and ends with status 1; the answers written before a bad query stay
 // in minimal.out.
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -23,7 +24,9 @@
 // The program's own streams, opened before main runs; they hide the console
 // streams of the same names.
 std::ifstream cin("minimal.in");
+const int cin_errno = cin.is_open() ? 0 : errno;  // why it did not open, if it did not
 std::ofstream cout("minimal.out");
+const int cout_errno = cout.is_open() ? 0 : errno;
 
 const int max_length = 100000;
 
@@ -51,13 +54,6 @@ namespace {
 
 const char* const output_name = "minimal.out";
 
-// A byte as a message quotes it.
-std::string shown(int c) {
-    char text[8];
-    std::snprintf(text, sizeof text, c >= ' ' && c <= '~' ? "\"%c\"" : "\"\\x%02x\"", c);
-    return text;
-}
-
 std::string read_word() {
     int c = skip_space();
     if (c == EOF) fail(input_name, "expected a word, found end of file");
@@ -67,7 +63,7 @@ std::string read_word() {
             fail(input_name, "the word is longer than " + std::to_string(max_length) + " letters");
         if (c < 'a' || c > 'z') {
             fail(input_name, "the word: character " + std::to_string(word.size() + 1) + " is " +
-                                 shown(c) + ", not a letter from a to z");
+                                 "\"" + printable(std::string(1, static_cast<char>(c))) + "\", not a letter from a to z");
         }
         word += static_cast<char>(c);
     }
@@ -112,8 +108,15 @@ int sweep(int l, int r) {
 }  // namespace
 
 int main() try {
-    if (!cin.is_open()) fail(input_name, "cannot open");
-    if (!cout.is_open()) fail(output_name, "cannot create");
+    if (!cin.is_open()) {
+        errno = cin_errno;
+        fail(input_name, failed("cannot open"));
+    }
+    if (!cout.is_open()) {
+        errno = cout_errno;
+        fail(output_name, failed("cannot create"));
+    }
+    errno = 0;
     const std::string word = read_word();
     const int n = static_cast<int>(word.size());
     build(word);
@@ -131,8 +134,8 @@ int main() try {
     }
     // A full disk often shows only when the last buffer is flushed on close.
     cout.close();
-    if (!cout) fail(output_name, "write failed");
+    if (!cout) fail(output_name, failed("write failed"));
     return 0;
 } catch (const std::ios_base::failure&) {
-    fail(input_name, "read failed");
+    fail(input_name, failed("read failed"));
 }

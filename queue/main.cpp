@@ -8,6 +8,7 @@
 // On any fault it writes one line `queue: FILE: what is wrong` to standard
 // error, leaves queue.out empty and ends with status 1.
 #include <algorithm>
+#include <cerrno>
 #include <cinttypes>
 #include <climits>
 #include <cstdint>
@@ -32,14 +33,24 @@ const char* const input_name = "queue.in";
 }
 
 std::size_t read_input(char* buf, std::size_t size) {
+    errno = 0;
     const std::size_t got = std::fread(buf, 1, size, stdin);
-    if (got == 0 && std::ferror(stdin)) fail(input_name, "read failed");
+    if (got == 0 && std::ferror(stdin)) fail(input_name, failed("read failed"));
     return got;
 }
 
 namespace {
 
 const char* const output_name = "queue.out";
+
+// Ends the run after writing, flushing or closing the output failed: the
+// file is emptied first, as on any error.
+[[noreturn]] void fail_output(bool still_open) {
+    const std::string what = failed("write failed");
+    if (still_open) std::fclose(stdout);
+    if (std::FILE* file = std::fopen(output_name, "w")) std::fclose(file);
+    fail(output_name, what);
+}
 
 void read_customers() {
     n = read_int("n");
@@ -67,10 +78,13 @@ void read_customers() {
 }  // namespace
 
 int main() {
+    errno = 0;
     const bool input_open = std::freopen(input_name, "r", stdin) != nullptr;
+    const std::string input_fault = failed("cannot open");
+    errno = 0;
     const bool output_open = std::freopen(output_name, "w", stdout) != nullptr;
-    if (!input_open) fail(input_name, "cannot open");
-    if (!output_open) fail(output_name, "cannot create");
+    if (!input_open) fail(input_name, input_fault);
+    if (!output_open) fail(output_name, failed("cannot create"));
     read_customers();
 
     // Each iteration retires a departure, blocks an arrival or admits a
@@ -131,10 +145,11 @@ int main() {
         now = cand_time;
     }
 
+    errno = 0;
     for (int j = 0; j < n; ++j) std::printf("%" PRId64 "\n", ans[j]);
-    // A full disk often shows only when the last buffer is flushed on close.
-    const bool written = !std::ferror(stdout);
-    if (std::fclose(stdout) != 0 || !written) fail(output_name, "write failed");
+    // A full disk often shows only when the last buffer is flushed or closed.
+    if (std::ferror(stdout) || std::fflush(stdout) != 0) fail_output(true);
+    if (std::fclose(stdout) != 0) fail_output(false);
     retry.clear();
     return 0;
 }

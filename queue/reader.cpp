@@ -1,9 +1,11 @@
 #include "reader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -14,11 +16,23 @@ char buf[(1 << 16) + 8];
 std::size_t len, pos;  // buf[pos..len) is yet to be read
 std::size_t start;     // the token being read begins at buf[start], or in an earlier buffer
 
+bool at_start = true;  // no byte of the input read yet
+
 // False at the end of the input.
 bool refill() {
     pos = 0;
     len = read_input(buf, sizeof buf - 8);
     buf[len] = '\0';
+    if (at_start) {
+        at_start = false;
+        const auto starts_with = [](const char* mark) {
+            return std::strncmp(buf, mark, std::strlen(mark)) == 0;
+        };
+        if (starts_with("\xef\xbb\xbf")) pos = 3;
+        if (starts_with("\xff\xfe") || starts_with("\xfe\xff"))
+            fail(input_name, "the file is UTF-16 text; save it as ASCII or UTF-8");
+        if (pos == len) return refill();  // a mark alone
+    }
     return len > 0;
 }
 
@@ -140,9 +154,17 @@ std::string label(const char* name, int item) {
     return item > 0 ? name + (" " + std::to_string(item)) : name;
 }
 
+std::string failed(const char* what) {
+    return errno != 0 ? what + (": " + std::string(std::strerror(errno))) : what;
+}
+
 std::string printable(const std::string& bytes) {
     std::string text;
-    for (const char c : bytes) text += c >= ' ' && c <= '~' ? c : '?';
+    for (const char c : bytes) {
+        char hex[5];
+        std::snprintf(hex, sizeof hex, "\\x%02x", static_cast<unsigned char>(c));
+        text += c >= ' ' && c <= '~' ? std::string(1, c) : hex;
+    }
     return text;
 }
 

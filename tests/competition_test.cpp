@@ -160,7 +160,7 @@ TEST(Competition, ReportsBadInput) {
          "competition.in: rows: 123456789012345678901234 is outside the 32-bit range"},
         {"1234567890123456789012345 3\n",
          "competition.in: rows: 123456789012345678901234... is outside the 32-bit range"},
-        {"3 4\x01\n", "competition.in: cols: \"4?\" is not an integer"},
+        {"3 4\x01\n", "competition.in: cols: \"4\\x01\" is not an integer"},
         {"3 -2147483649\n", "competition.in: cols: -2147483649 is outside the 32-bit range"},
         {"2147483647 2147483647\n",
          "competition.in: a table of 2147483647 x 2147483647 values does not fit in memory"},
@@ -205,7 +205,7 @@ TEST(Competition, ReportsUnusableFiles) {
     full.write("competition.in", "1000 1001\n");
     std::filesystem::create_symlink("/dev/full", full.dir() / "competition.out");
     expect_failure(full.run(PROGRAM, "competition.out"),
-                   "competition: competition.out: write failed");
+                   "competition: competition.out: write failed: No space left on device");
 }
 
 // Within physical memory but beyond the address space the program is given.

@@ -213,13 +213,16 @@ void expect_file_faults(const std::string& path, const std::string& name,
                         const std::string& input) {
     const std::string in = name + ".in", out = name + ".out";
     Scratch missing;
-    expect_failure(missing.run(path, out), name + ": " + in + ": cannot open");
+    expect_failure(missing.run(path, out),
+                   name + ": " + in + ": cannot open: No such file or directory");
 
     // Linux opens a folder, and the first read fails; Windows does not open it.
 #ifdef _WIN32
-    const std::string unreadable = "cannot open";
+    const std::string unreadable = "cannot open: Permission denied";
+    const std::string unwritable = "cannot create: Permission denied";
 #else
-    const std::string unreadable = "read failed";
+    const std::string unreadable = "read failed: Is a directory";
+    const std::string unwritable = "cannot create: Is a directory";
 #endif
     Scratch folder;
     fs::create_directory(folder.dir() / in);
@@ -228,7 +231,7 @@ void expect_file_faults(const std::string& path, const std::string& name,
     Scratch blocked;
     blocked.write(in, input);
     fs::create_directory(blocked.dir() / out);
-    expect_failure(blocked.run(path, out), name + ": " + out + ": cannot create");
+    expect_failure(blocked.run(path, out), name + ": " + out + ": " + unwritable);
 
 #ifdef _WIN32
     GTEST_SKIP() << "no /dev/full on Windows: a write that fails is not tried";
@@ -236,7 +239,7 @@ void expect_file_faults(const std::string& path, const std::string& name,
     Scratch full;
     full.write(in, input);
     fs::create_symlink("/dev/full", full.dir() / out);
-    expect_failure(full.run(path, out), name + ": " + out + ": write failed");
+    expect_failure(full.run(path, out), name + ": " + out + ": write failed: No space left on device");
 #endif
 }
 
@@ -253,7 +256,8 @@ void expect_reader_contract(const std::string& path, const std::string& name,
     }
     const std::string in = name + ".in", out = name + ".out";
     // CRLF; runs of blanks, tabs and blank lines; a token a line; one line;
-    // signs; leading zeros; no final line end; text after the end.
+    // signs; leading zeros; no final line end; text after the end; a UTF-8
+    // byte-order mark.
     const auto expect_output = [&](const std::string& layout) {
         SCOPED_TRACE(layout.substr(0, 80));
         const Outcome outcome = run_program(path, in, layout, out);
@@ -264,8 +268,13 @@ void expect_reader_contract(const std::string& path, const std::string& name,
     for (const std::string& layout :
          {join(tokens, "\r\n", "\r\n"), " \t\n" + join(tokens, "  \t \n\n\t "), join(tokens, "\n"),
           join(tokens, " "), join(signs, " "), join(zeros, " "), join(tokens, " ", ""),
-          join(tokens, " ", " 12 x -\nand some text\n")})
+          join(tokens, " ", " 12 x -\nand some text\n"), "\xef\xbb\xbf" + join(tokens, " ")})
         expect_output(layout);
+    // As Notepad saves "Unicode" text: UTF-16, little-endian, with its mark.
+    std::string utf16 = "\xff\xfe";
+    for (const char c : join(tokens, "\r\n", "\r\n")) utf16 += std::string{c, '\0'};
+    expect_failure(run_program(path, in, utf16, out),
+                   name + ": " + in + ": the file is UTF-16 text; save it as ASCII or UTF-8");
 
     // The first number is the first token that took a sign.
     const std::size_t first_number =
@@ -288,7 +297,7 @@ void expect_reader_contract(const std::string& path, const std::string& name,
         {"1-", "\"1-\" is not an integer"},
         {"+", "\"+\" is not an integer"},
         {"-", "\"-\" is not an integer"},
-        {std::string(1, '\x01') + "1", "\"?1\" is not an integer"},
+        {std::string(1, '\x01') + "1", "\"\\x011\" is not an integer"},
         {"2147483648", "2147483648 is outside the 32-bit range"},
         {"-2147483649", "-2147483649 is outside the 32-bit range"},
         {"1234567890123456789012345", "123456789012345678901234... is outside the 32-bit range"}};
