@@ -154,10 +154,12 @@ int main() try {
     if (n < 1) fail(input_name, "n: " + std::to_string(n) + " is below 1");
     // Arrays far larger than the machine would be filled until the process
     // is killed: refuse them up front.
-    if (footprint(n, m) > available_memory()) {
+    const unsigned long long needs = footprint(n, m), available = available_memory();
+    if (needs > available) {
         fail(input_name, "a graph of " + std::to_string(n) + " vertices" +
-                             (m > 0 ? " and " + std::to_string(m) + " edges" : "") +
-                             " does not fit in memory");
+                             (m > 0 ? " and " + std::to_string(m) + " edges" : "") + " needs " +
+                             memory_text(static_cast<double>(needs)) + "; " +
+                             memory_text(static_cast<double>(available)) + " is available");
     }
 
     // All edges are read first, so that every vertex's row of neighbours can

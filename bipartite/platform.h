@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 // How much more memory this process can take, in bytes, for refusing up
 // front work that would not fit: Linux overcommits memory, so without such
@@ -11,6 +12,10 @@
 // platform knows; ULLONG_MAX where it knows none (an allocation failure
 // decides then).
 unsigned long long available_memory();
+
+// `bytes` as messages give an amount of memory: one decimal, in MB below a
+// GB and in GB from there ("22.4 GB").
+std::string memory_text(double bytes);
 
 // Asks for huge pages for the `bytes` at `start`, which nothing has touched
 // yet: random accesses to an array of many MB spend much of their time on

@@ -60,12 +60,18 @@ unsigned long long row_bytes(unsigned long long width) {
 }
 
 // A table far larger than the machine would be built row by row until the
-// process is killed: refuse it up front.
-bool fits_in_memory(long long height, long long width) {
+// process is killed: refused up front, with what it needs and what there is.
+void refuse_if_too_big(long long height, long long width) {
     const unsigned long long available = available_memory();
     const unsigned long long program = 4 << 20;  // the program itself, its libraries and buffers
-    return available > program &&
-           static_cast<unsigned long long>(height) <= (available - program) / row_bytes(width);
+    if (available > program &&
+        static_cast<unsigned long long>(height) <= (available - program) / row_bytes(width))
+        return;
+    // In floating point: for 2^31 x 2^31 values it is beyond 64 bits.
+    const double needs = program + static_cast<double>(height) * static_cast<double>(row_bytes(width));
+    fail(input_name, "a table of " + std::to_string(height) + " x " + std::to_string(width) +
+                         " values needs " + memory_text(needs) + "; " +
+                         memory_text(static_cast<double>(available)) + " is available");
 }
 
 // Writes the table one row per line, values separated by single blanks.
@@ -103,7 +109,7 @@ int main() {
     const int height = std::max(rows, k), width = std::max(cols, k);
     const std::string too_big = "a table of " + std::to_string(height) + " x " +
                                 std::to_string(width) + " values does not fit in memory";
-    if (!fits_in_memory(height, width)) fail(input_name, too_big);
+    refuse_if_too_big(height, width);
 
     const std::clock_t start = std::clock();
     std::vector<std::vector<int>> table;

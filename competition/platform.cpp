@@ -168,6 +168,13 @@ unsigned long long available_memory() {
     return bound;
 }
 
+std::string memory_text(double bytes) {
+    const bool gb = bytes >= 1e9;
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f %s", bytes / (gb ? 1e9 : 1e6), gb ? "GB" : "MB");
+    return text;
+}
+
 void advise_huge_pages([[maybe_unused]] void* start, [[maybe_unused]] std::size_t bytes) {
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
     // Only whole huge pages inside the block: madvise wants an aligned start.

@@ -209,6 +209,16 @@ void expect_failure(const Outcome& outcome, const std::string& line, const std::
     EXPECT_EQ(outcome.output.value_or(""), output);
 }
 
+void expect_refusal(const Outcome& outcome, const std::string& start) {
+    const std::string end = " is available\n";
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err.compare(0, start.size(), start), 0) << outcome.err;
+    EXPECT_TRUE(outcome.err.size() >= end.size() &&
+                outcome.err.compare(outcome.err.size() - end.size(), end.size(), end) == 0)
+        << outcome.err;
+    EXPECT_EQ(outcome.output.value_or(""), "");
+}
+
 void expect_file_faults(const std::string& path, const std::string& name,
                         const std::string& input) {
     const std::string in = name + ".in", out = name + ".out";
@@ -308,9 +318,22 @@ void expect_reader_contract(const std::string& path, const std::string& name,
                            name + ": " + in + ": " + first + ": " + complaint);
         }
     }
-    // The extremes are read, whatever the program then makes of them.
+    // The extremes are read, whatever the program then makes of them; within
+    // 1 GiB, so that a program that takes them as a size is refused on a
+    // host of any size.
+    Limits small;
+    if (can_limit_address_space()) {
+        small.address_space = 1L << 30;
+    } else if (can_fake_cgroups()) {
+        small.cgroup_file = "memory.max";
+        small.cgroup_text = "1073741824\n";
+    } else {
+        GTEST_SKIP() << "no way here to give the extremes a memory limit";
+    }
     for (const char* extreme : {"2147483647", "-2147483648"}) {
-        const Outcome outcome = run_program(path, in, first_as(extreme), out);
+        Scratch folder;
+        folder.write(in, first_as(extreme));
+        const Outcome outcome = folder.run(path, out, small);
         EXPECT_EQ(outcome.err.find("32-bit"), std::string::npos) << outcome.err;
     }
 }

@@ -64,6 +64,11 @@ void expect_success(const Outcome& outcome, const std::string& output);
 void expect_failure(const Outcome& outcome, const std::string& line,
                     const std::string& output = "");
 
+// Expects a refusal of work beyond the memory available, which the run's
+// own limits do not pin to one figure: exit status 1, one line that starts
+// with `start` and ends with " is available", and no output.
+void expect_refusal(const Outcome& outcome, const std::string& start);
+
 // The file faults that every program reports alike, for the program at `path`
 // that reads NAME.in and writes NAME.out: no input file, an input that is a
 // folder, an output that is a folder, and an output whose writes fail (a link
