@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -101,10 +102,16 @@ bool fake_cgroups(const std::string& file, const std::string& text) {
     return !error && (std::ofstream(root / file) << text);
 }
 
-// Waits for the child `pid`: its exit status, 128 + N when signal N killed it.
+// Waits for the child `pid`: its exit status, 128 + N when signal N killed
+// it; -1, and a failed test, when there is no status to read.
 int wait_for(pid_t pid) {
     int wstatus = 0;
-    while (waitpid(pid, &wstatus, 0) < 0 && errno == EINTR) {
+    int done;
+    while ((done = waitpid(pid, &wstatus, 0)) < 0 && errno == EINTR) {
+    }
+    if (done < 0) {
+        ADD_FAILURE() << "waitpid failed: " << std::strerror(errno);
+        return -1;
     }
     return WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);
 }
