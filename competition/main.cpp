@@ -68,7 +68,8 @@ void refuse_if_too_big(long long height, long long width) {
         static_cast<unsigned long long>(height) <= (available - program) / row_bytes(width))
         return;
     // In floating point: for 2^31 x 2^31 values it is beyond 64 bits.
-    const double needs = program + static_cast<double>(height) * static_cast<double>(row_bytes(width));
+    const double needs =
+        program + static_cast<double>(height) * static_cast<double>(row_bytes(width));
     fail(input_name, "a table of " + std::to_string(height) + " x " + std::to_string(width) +
                          " values needs " + memory_text(needs) + "; " +
                          memory_text(static_cast<double>(available)) + " is available");

@@ -46,8 +46,8 @@ const char* const input_name = "minimal.in";
 
 // A read error surfaces as std::ios_base::failure from the stream buffer.
 std::size_t read_input(char* buf, std::size_t size) {
-    return static_cast<std::size_t>(std::max<std::streamsize>(
-        cin.rdbuf()->sgetn(buf, static_cast<std::streamsize>(size)), 0));
+    return static_cast<std::size_t>(
+        std::max<std::streamsize>(cin.rdbuf()->sgetn(buf, static_cast<std::streamsize>(size)), 0));
 }
 
 namespace {
@@ -63,7 +63,8 @@ std::string read_word() {
             fail(input_name, "the word is longer than " + std::to_string(max_length) + " letters");
         if (c < 'a' || c > 'z') {
             fail(input_name, "the word: character " + std::to_string(word.size() + 1) + " is " +
-                                 "\"" + printable(std::string(1, static_cast<char>(c))) + "\", not a letter from a to z");
+                                 "\"" + printable(std::string(1, static_cast<char>(c))) +
+                                 "\", not a letter from a to z");
         }
         word += static_cast<char>(c);
     }

@@ -55,7 +55,8 @@ bool carry() {
 // The token that ends at buf[pos], as messages show it.
 std::string token() {
     const std::size_t room = shown_length - std::min(head.size(), shown_length);
-    const std::string shown = printable(head + std::string(buf + start, std::min(pos - start, room)));
+    const std::string shown =
+        printable(head + std::string(buf + start, std::min(pos - start, room)));
     return carried + (pos - start) > shown_length ? shown + "..." : shown;
 }
 

@@ -88,9 +88,9 @@ TEST(Bipartite, RefusesAGraphOverAControlGroupLimit) {
     for (const Case& c : cases) {
         Scratch folder;
         folder.write("bipartite.in", c.input);
-        expect_failure(
-            folder.run(PROGRAM, "bipartite.out", {0, "memory/memory.limit_in_bytes", "1073741824\n"}),
-            "bipartite: bipartite.in: " + std::string(c.output));
+        expect_failure(folder.run(PROGRAM, "bipartite.out",
+                                  {0, "memory/memory.limit_in_bytes", "1073741824\n"}),
+                       "bipartite: bipartite.in: " + std::string(c.output));
     }
 }
 

@@ -165,7 +165,6 @@ TEST(Competition, ReportsBadInput) {
     };
     for (const auto& c : cases)
         expect_failure(run(c.input), "competition: " + std::string(c.message));
-
 }
 
 TEST(Competition, ReadsNumbersAsEveryProgramDoes) {

@@ -256,7 +256,8 @@ void expect_file_faults(const std::string& path, const std::string& name,
     Scratch full;
     full.write(in, input);
     fs::create_symlink("/dev/full", full.dir() / out);
-    expect_failure(full.run(path, out), name + ": " + out + ": write failed: No space left on device");
+    expect_failure(full.run(path, out),
+                   name + ": " + out + ": write failed: No space left on device");
 #endif
 }
 
