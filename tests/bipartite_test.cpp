@@ -66,14 +66,14 @@ TEST(Bipartite, RefusesAGraphBeyondItsAddressSpace) {
     if (!can_limit_address_space()) GTEST_SKIP() << "no address-space limit here";
     Scratch folder;
     folder.write("bipartite.in", "100000000 0\n");
-    expect_refusal(folder.run(PROGRAM, "bipartite.out", {256L << 20, "", ""}),
+    expect_refusal(folder.run(PROGRAM, "bipartite.out", {256L << 20, {}, 0}),
                    "bipartite: bipartite.in: a graph of 100000000 vertices needs 1.3 GB; ");
 }
 
 // Within physical memory but beyond a container's limit (v1 layout, 1 GiB),
 // which pins the memory available whatever the host.
 TEST(Bipartite, RefusesAGraphOverAControlGroupLimit) {
-    if (!can_fake_cgroups()) GTEST_SKIP() << "no private mount namespace here (needs root)";
+    if (!can_mount_privately()) GTEST_SKIP() << "no private mount namespace here (needs root)";
     std::ifstream groups("/proc/self/cgroup");
     std::string line;
     while (std::getline(groups, line) && line.find(":memory:") == std::string::npos) {
@@ -89,7 +89,7 @@ TEST(Bipartite, RefusesAGraphOverAControlGroupLimit) {
         Scratch folder;
         folder.write("bipartite.in", c.input);
         expect_failure(folder.run(PROGRAM, "bipartite.out",
-                                  {0, "memory/memory.limit_in_bytes", "1073741824\n"}),
+                                  {0, {{"memory/memory.limit_in_bytes", "1073741824\n"}}, 0}),
                        "bipartite: bipartite.in: " + std::string(c.output));
     }
 }
@@ -99,7 +99,12 @@ TEST(Bipartite, ReadsNumbersAsEveryProgramDoes) {
                            "2\n5 7\n", "n");
 }
 
-TEST(Bipartite, ReportsUnusableFiles) { expect_file_faults(PROGRAM, "bipartite", "2 1\n1 2\n"); }
+TEST(Bipartite, ReportsUnusableFiles) {
+    expect_file_faults(PROGRAM, "bipartite", "2 1\n1 2\n");
+    std::string triangles = "3 60000\n";  // edge 2 of every triangle stays
+    for (int x = 0; x < 20000; ++x) triangles += "1 2\n2 3\n3 1\n";
+    expect_full_disk(PROGRAM, "bipartite", triangles);
+}
 
 using Edges = std::vector<std::pair<int, int>>;  // 0-based ends
 

@@ -79,7 +79,12 @@ TEST(Queue, ReadsNumbersAsEveryProgramDoes) {
     expect_reader_contract(PROGRAM, "queue", "4 1 3\n0 5\n1 2\n2 1\n10 1\n", "5\n9\n6\n11\n", "n");
 }
 
-TEST(Queue, ReportsUnusableFiles) { expect_file_faults(PROGRAM, "queue", "1 1 1\n0 1\n"); }
+TEST(Queue, ReportsUnusableFiles) {
+    expect_file_faults(PROGRAM, "queue", "1 1 1\n0 1\n");
+    std::string many = "20000 1 1\n";  // completion times of 10 digits
+    for (int j = 0; j < 20000; ++j) many += "0 100000\n";
+    expect_full_disk(PROGRAM, "queue", many);
+}
 
 // The oracle: instant by instant, departures first, then the retriers due
 // (smaller index first), then new arrivals in input order. Customer j, once

@@ -43,7 +43,7 @@ std::optional<std::string> read_file(const fs::path& path) {
 // Runs `program` in `dir` with standard error to `err_path`: its exit code.
 int run_in(const std::string& program, const fs::path& dir, const fs::path& err_path,
            const Limits& limits) {
-    if (limits.address_space > 0 || !limits.cgroup_file.empty())
+    if (limits.address_space > 0 || !limits.cgroup_files.empty() || limits.disk_room > 0)
         throw std::logic_error("no such limits on Windows");
     SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
     const HANDLE err = CreateFileW(err_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited,
@@ -87,19 +87,53 @@ int run_in(const std::string& program, const fs::path& dir, const fs::path& err_
 
 #else
 
-// In a child about to run a program: a private mount namespace with a tmpfs
-// over /sys/fs/cgroup that holds `file` (if any) alone. False where this
-// process may not make one.
-bool fake_cgroups(const std::string& file, const std::string& text) {
+// In a child about to run a program: a mount namespace of its own, whose
+// mounts no other process sees. False where this process may not make one.
+bool private_mounts() {
+    return unshare(CLONE_NEWNS) == 0 &&
+           mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+}
+
+// With private mounts: a tmpfs over /sys/fs/cgroup that holds the control
+// group files of `limits` alone.
+bool fake_cgroups(const Limits& limits) {
     const fs::path root = "/sys/fs/cgroup";
-    if (unshare(CLONE_NEWNS) != 0 ||
-        mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-        mount("none", root.c_str(), "tmpfs", 0, nullptr) != 0)
-        return false;
-    if (file.empty()) return true;
+    if (mount("none", root.c_str(), "tmpfs", 0, nullptr) != 0) return false;
+    for (const auto& [file, text] : limits.cgroup_files) {
+        std::error_code error;
+        fs::create_directories((root / file).parent_path(), error);
+        if (error || !(std::ofstream(root / file) << text)) return false;
+    }
+    return true;
+}
+
+// The regular files of folder `from` copied into folder `to`, over any of
+// the same name there.
+bool copy_files(const fs::path& from, const fs::path& to) {
     std::error_code error;
-    fs::create_directories((root / file).parent_path(), error);
-    return !error && (std::ofstream(root / file) << text);
+    for (const fs::directory_entry& entry : fs::directory_iterator(from, error)) {
+        if (entry.is_regular_file(error) &&
+            !fs::copy_file(entry.path(), to / entry.path().filename(),
+                           fs::copy_options::overwrite_existing, error))
+            return false;
+    }
+    return !error;
+}
+
+// With private mounts: a tmpfs at `disk` that holds copies of the files in
+// `dir` and has `room` bytes to spare.
+bool small_disk(const fs::path& dir, const fs::path& disk, long room) {
+    const long page = sysconf(_SC_PAGESIZE);
+    long size = room;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(dir, error)) {
+        if (entry.is_regular_file(error))
+            size += (static_cast<long>(entry.file_size(error)) + page - 1) / page * page;
+    }
+    fs::create_directory(disk, error);
+    return !error &&
+           mount("none", disk.c_str(), "tmpfs", 0, ("size=" + std::to_string(size)).c_str()) == 0 &&
+           copy_files(dir, disk);
 }
 
 // Waits for the child `pid`: its exit status, 128 + N when signal N killed
@@ -116,28 +150,45 @@ int wait_for(pid_t pid) {
     return WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);
 }
 
+// In a child: runs `program` in `dir` with standard error to `err_path`,
+// within `address_space` bytes (0 for no limit). Does not return.
+[[noreturn]] void exec_in(const std::string& program, const fs::path& dir, const fs::path& err_path,
+                          long address_space) {
+    const int err = open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int null = open("/dev/null", O_RDWR);
+    if (err < 0 || null < 0 || chdir(dir.c_str()) != 0) _exit(127);
+    dup2(null, 0);
+    dup2(null, 1);
+    dup2(err, 2);
+    if (address_space > 0) {
+        const rlimit limit{static_cast<rlim_t>(address_space), static_cast<rlim_t>(address_space)};
+        setrlimit(RLIMIT_AS, &limit);
+    }
+    alarm(60);  // survives exec; its signal kills a hung program
+    execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+}
+
 // Runs `program` in `dir` with standard error to `err_path`: its exit status.
 int run_in(const std::string& program, const fs::path& dir, const fs::path& err_path,
            const Limits& limits) {
     const pid_t pid = fork();
     if (pid < 0) throw std::runtime_error("fork failed");
     if (pid == 0) {
-        const int err = open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int null = open("/dev/null", O_RDWR);
-        if (err < 0 || null < 0 || chdir(dir.c_str()) != 0) _exit(127);
-        dup2(null, 0);
-        dup2(null, 1);
-        dup2(err, 2);
-        if (limits.address_space > 0) {
-            const rlimit limit{static_cast<rlim_t>(limits.address_space),
-                               static_cast<rlim_t>(limits.address_space)};
-            setrlimit(RLIMIT_AS, &limit);
-        }
-        if (!limits.cgroup_file.empty() && !fake_cgroups(limits.cgroup_file, limits.cgroup_text))
-            _exit(127);
-        alarm(60);  // survives exec; its signal kills a hung program
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
+        const bool mounts = !limits.cgroup_files.empty() || limits.disk_room > 0;
+        if (mounts && !private_mounts()) _exit(127);
+        if (!limits.cgroup_files.empty() && !fake_cgroups(limits)) _exit(127);
+        if (limits.disk_room == 0) exec_in(program, dir, err_path, limits.address_space);
+
+        // The small disk lives only as long as this namespace: the program
+        // runs in a child of this one, which then copies its files back.
+        const fs::path disk = dir / ".disk";
+        if (!small_disk(dir, disk, limits.disk_room)) _exit(127);
+        const pid_t run = fork();
+        if (run < 0) _exit(127);
+        if (run == 0) exec_in(program, disk, err_path, limits.address_space);
+        const int status = wait_for(run);
+        _exit(copy_files(disk, dir) ? status : 127);
     }
     return wait_for(pid);
 }
@@ -161,12 +212,12 @@ bool can_limit_address_space() {
 #endif
 }
 
-bool can_fake_cgroups() {
+bool can_mount_privately() {
 #ifdef _WIN32
     return false;
 #else
     const pid_t pid = fork();
-    if (pid == 0) _exit(fake_cgroups("", "") ? 0 : 1);
+    if (pid == 0) _exit(private_mounts() && fake_cgroups({}) ? 0 : 1);
     return pid > 0 && wait_for(pid) == 0;
 #endif
 }
@@ -261,6 +312,17 @@ void expect_file_faults(const std::string& path, const std::string& name,
 #endif
 }
 
+void expect_full_disk(const std::string& path, const std::string& name, const std::string& input) {
+    if (!can_mount_privately()) GTEST_SKIP() << "no private mount namespace here (needs root)";
+    // Room for a part of the output, which must not stay.
+    Limits small;
+    small.disk_room = 4096;
+    Scratch folder;
+    folder.write(name + ".in", input);
+    expect_failure(folder.run(path, name + ".out", small),
+                   name + ": " + name + ".out: write failed: No space left on device");
+}
+
 void expect_reader_contract(const std::string& path, const std::string& name,
                             const std::string& input, const std::string& output,
                             const std::string& first, bool (*quiet)(const std::string& err)) {
@@ -332,9 +394,8 @@ void expect_reader_contract(const std::string& path, const std::string& name,
     Limits small;
     if (can_limit_address_space()) {
         small.address_space = 1L << 30;
-    } else if (can_fake_cgroups()) {
-        small.cgroup_file = "memory.max";
-        small.cgroup_text = "1073741824\n";
+    } else if (can_mount_privately()) {
+        small.cgroup_files = {{"memory.max", "1073741824\n"}};
     } else {
         GTEST_SKIP() << "no way here to give the extremes a memory limit";
     }

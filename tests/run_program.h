@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 struct Outcome {
     int status = -1;                    // exit status; 128 + N when killed by signal N
@@ -13,22 +15,27 @@ struct Outcome {
     std::optional<std::string> output;  // the output file, when the program left one
 };
 
-// What a run is shown beyond the machine's own limits.
+// What a run is shown beyond the machine's own limits. The control group
+// files and the small disk are mounts in a private mount namespace of the
+// run's own: nothing outside the run sees them.
 struct Limits {
     long address_space = 0;  // bytes; 0 for no limit
-    // A file below /sys/fs/cgroup ("memory.max") and its contents: the run
-    // sees, in a private mount namespace, a tmpfs there that holds only this
-    // file. The real control groups are never touched.
-    std::string cgroup_file, cgroup_text;
+    // Files below /sys/fs/cgroup and their contents ({"memory.max",
+    // "1073741824\n"}): the run sees a tmpfs there that holds only these.
+    std::vector<std::pair<std::string, std::string>> cgroup_files;
+    // Above 0: the run's folder is a tmpfs that holds its files and has this
+    // many bytes to spare (rounded up to whole pages), so that the program's
+    // writes beyond them fail for want of space.
+    long disk_room = 0;
 };
 
 // Whether runs can be given an address-space limit: not on Windows, nor
 // under the sanitizers, whose runtime reserves more than any such limit.
 bool can_limit_address_space();
 
-// Whether runs can be shown a control group file: where this process may
-// make a private mount namespace and mount in it (as root, say).
-bool can_fake_cgroups();
+// Whether runs can be given control group files or a small disk: where this
+// process may make a private mount namespace and mount in it (as root, say).
+bool can_mount_privately();
 
 class Scratch {
 public:
@@ -75,6 +82,12 @@ void expect_refusal(const Outcome& outcome, const std::string& start);
 // to /dev/full; on Windows, which has none, the test is marked skipped).
 // `input` is a valid input.
 void expect_file_faults(const std::string& path, const std::string& name, const std::string& input);
+
+// A disk that fills up while the program at `path` writes NAME.out, whose
+// answer for `input` takes more than 64 KiB: the failed write is reported,
+// and the output left empty, not cut short. Marked skipped where no small
+// disk can be mounted.
+void expect_full_disk(const std::string& path, const std::string& name, const std::string& input);
 
 // The reader that every program keeps, for the program at `path` that reads
 // NAME.in and writes NAME.out: `input` is a valid input of numbers >= 0 (and
