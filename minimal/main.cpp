@@ -8,16 +8,19 @@
 // reads each per query, whatever its length. Memory: a fixed 26 x 100001
 // table.
 // On any fault it writes one line `minimal: FILE: what is wrong` to standard
-// error and ends with status 1; the answers written before a bad query stay
-// in minimal.out.
+// error and ends with status 1; the answers written before a bad query or a
+// failed write stay in minimal.out, whole.
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <ios>
 #include <string>
+#include <system_error>
 
 #include "reader.h"
 
@@ -53,6 +56,33 @@ std::size_t read_input(char* buf, std::size_t size) {
 namespace {
 
 const char* const output_name = "minimal.out";
+
+// Cuts the closed output back to its last line end: what a full disk left
+// of the last answer goes, so that every number in the file is an answer.
+// An answer takes at most 7 digits and a line end, CRLF on Windows.
+void drop_cut_line() {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(output_name, error);
+    if (error) return;  // not a regular file: nothing to cut
+    std::string tail(std::min<std::uintmax_t>(size, 16), '\0');
+    {  // closed before the file is cut, which Windows may refuse while it is open
+        std::ifstream file(output_name, std::ios::binary);
+        if (!file.seekg(static_cast<std::streamoff>(size - tail.size())) ||
+            !file.read(&tail[0], static_cast<std::streamsize>(tail.size())))
+            return;
+    }
+    const std::size_t end = tail.rfind('\n');
+    const std::uintmax_t kept = size - tail.size() + (end == std::string::npos ? 0 : end + 1);
+    std::filesystem::resize_file(output_name, kept, error);
+}
+
+// Ends the run after a write to the output failed; the answers before it stay.
+[[noreturn]] void fail_output() {
+    const std::string what = failed("write failed");
+    cout.close();
+    drop_cut_line();
+    fail(output_name, what);
+}
 
 std::string read_word() {
     int c = skip_space();
@@ -131,11 +161,11 @@ int main() try {
             fail(input_name, label("query", query) + ": position " + std::to_string(a < 1 ? a : b) +
                                  " is outside 1.." + std::to_string(n));
         }
-        cout << sweep(a - 1, b - 1) << '\n';
+        if (!(cout << sweep(a - 1, b - 1) << '\n')) fail_output();
     }
     // A full disk often shows only when the last buffer is flushed on close.
     cout.close();
-    if (!cout) fail(output_name, failed("write failed"));
+    if (!cout) fail_output();
     return 0;
 } catch (const std::ios_base::failure&) {
     fail(input_name, failed("read failed"));

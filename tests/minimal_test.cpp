@@ -135,6 +135,16 @@ TEST(Minimal, ReadsNumbersAsEveryProgramDoes) {
                            "the number of queries");
 }
 
-TEST(Minimal, ReportsUnusableFiles) { expect_file_faults(PROGRAM, "minimal", "ab\n1\n1 2\n"); }
+TEST(Minimal, ReportsUnusableFiles) {
+    expect_file_faults(PROGRAM, "minimal", "ab\n1\n1 2\n");
+    // Lines of 3 bytes, which a page does not hold whole; then a bad query,
+    // which the failed write comes before.
+    std::string queries = "abcabcabcabc\n30001\n", answer;
+    for (int query = 0; query < 30000; ++query) {
+        queries += "1 12\n";
+        answer += "29\n";
+    }
+    expect_full_disk(PROGRAM, "minimal", queries + "0 0\n", answer);
+}
 
 }  // namespace

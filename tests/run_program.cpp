@@ -312,15 +312,23 @@ void expect_file_faults(const std::string& path, const std::string& name,
 #endif
 }
 
-void expect_full_disk(const std::string& path, const std::string& name, const std::string& input) {
+void expect_full_disk(const std::string& path, const std::string& name, const std::string& input,
+                      const std::optional<std::string>& answer) {
     if (!can_mount_privately()) GTEST_SKIP() << "no private mount namespace here (needs root)";
-    // Room for a part of the output, which must not stay.
+    // Room for a part of the output.
     Limits small;
     small.disk_room = 4096;
     Scratch folder;
     folder.write(name + ".in", input);
-    expect_failure(folder.run(path, name + ".out", small),
-                   name + ": " + name + ".out: write failed: No space left on device");
+    const Outcome outcome = folder.run(path, name + ".out", small);
+    const std::string line = name + ": " + name + ".out: write failed: No space left on device";
+    const std::string kept = outcome.output.value_or("");
+    if (answer) {
+        EXPECT_TRUE(!kept.empty() && kept.size() < answer->size() && kept.back() == '\n' &&
+                    answer->compare(0, kept.size(), kept) == 0)
+            << kept.size() << " bytes kept";
+    }
+    expect_failure(outcome, line, answer ? kept : "");
 }
 
 void expect_reader_contract(const std::string& path, const std::string& name,

@@ -84,10 +84,12 @@ void expect_refusal(const Outcome& outcome, const std::string& start);
 void expect_file_faults(const std::string& path, const std::string& name, const std::string& input);
 
 // A disk that fills up while the program at `path` writes NAME.out, whose
-// answer for `input` takes more than 64 KiB: the failed write is reported,
-// and the output left empty, not cut short. Marked skipped where no small
-// disk can be mounted.
-void expect_full_disk(const std::string& path, const std::string& name, const std::string& input);
+// answer for `input` takes more than 64 KiB: the failed write is reported.
+// The output is left empty; or, for a program that keeps what it wrote
+// before a fault, is a part of `answer` that ends with a whole line. Marked
+// skipped where no small disk can be mounted.
+void expect_full_disk(const std::string& path, const std::string& name, const std::string& input,
+                      const std::optional<std::string>& answer = std::nullopt);
 
 // The reader that every program keeps, for the program at `path` that reads
 // NAME.in and writes NAME.out: `input` is a valid input of numbers >= 0 (and
