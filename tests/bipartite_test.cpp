@@ -101,7 +101,7 @@ TEST(Bipartite, ReadsNumbersAsEveryProgramDoes) {
 
 TEST(Bipartite, ReportsUnusableFiles) {
     expect_file_faults(PROGRAM, "bipartite", "2 1\n1 2\n");
-    std::string triangles = "3 60000\n";  // edge 2 of every triangle stays
+    std::string triangles = "3 60000\n";  // each triangle's edge 2 3 is listed
     for (int x = 0; x < 20000; ++x) triangles += "1 2\n2 3\n3 1\n";
     expect_full_disk(PROGRAM, "bipartite", triangles);
 }

@@ -130,7 +130,7 @@ bool small_disk(const fs::path& dir, const fs::path& disk, long room) {
         if (entry.is_regular_file(error))
             size += (static_cast<long>(entry.file_size(error)) + page - 1) / page * page;
     }
-    fs::create_directory(disk, error);
+    if (!error) fs::create_directory(disk, error);
     return !error &&
            mount("none", disk.c_str(), "tmpfs", 0, ("size=" + std::to_string(size)).c_str()) == 0 &&
            copy_files(dir, disk);
