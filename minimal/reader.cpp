@@ -9,10 +9,15 @@
 
 namespace {
 
-// Eight bytes more than a read fills: a NUL after the data ends any run of
+// How far past the start of a token the shortcut of read_int looks: a sign,
+// then two words of eight bytes.
+const std::size_t reach = 1 + 2 * 8;
+
+// `reach` bytes more than a read fills: a NUL after the data ends any run of
 // digits or white space, so that the loops over them need no test of the
-// length, and eight bytes can be taken at once anywhere up to it.
-char buf[(1 << 16) + 8];
+// length, and the shortcut may look `reach` bytes past any byte up to it.
+// What lies beyond the NUL is never taken for digits.
+char buf[(1 << 16) + reach];
 std::size_t len, pos;  // buf[pos..len) is yet to be read
 std::size_t start;     // the token being read begins at buf[start], or in an earlier buffer
 
@@ -21,7 +26,7 @@ bool at_start = true;  // no byte of the input read yet
 // False at the end of the input.
 bool refill() {
     pos = 0;
-    len = read_input(buf, sizeof buf - 8);
+    len = read_input(buf, sizeof buf - reach);
     buf[len] = '\0';
     if (at_start) {
         at_start = false;
@@ -128,8 +133,9 @@ unsigned leading_digits(std::uint64_t word) {
 // The number that the first `count` bytes of `word`, all digits, spell.
 std::uint64_t digits_value(std::uint64_t word, unsigned count) {
     if (count == 0) return 0;
-    // The digits as 0..9, moved up so that the bytes after them drop out and
-    // the first digit lands in the most significant of eight places.
+    // The digits as 0..9, moved up so that the bytes after them drop out: the
+    // eight places, the first the most significant, then hold 8 - count
+    // zeros and the digits.
     std::uint64_t v = (word - 0x3030303030303030) << (8 * (8 - count));
     v = (v * 10 + (v >> 8)) & 0x00ff00ff00ff00ff;    // pairs of digits
     v = (v * 100 + (v >> 16)) & 0x0000ffff0000ffff;  // groups of four
@@ -171,31 +177,31 @@ std::string printable(const std::string& bytes) {
 
 int read_int(const char* name, int item) {
     // The usual token, eight digits at a time: an optional sign and at most
-    // 15 digits, then white space, all in the buffer. Anything else takes
-    // the long way.
+    // 15 digits, then white space, all in the buffer. It looks at most
+    // `reach` bytes ahead, which the buffer always has. A token that the
+    // buffer's end cuts meets the NUL there, not white space, and like
+    // anything else takes the long way.
     std::size_t at = pos;
     while (is_space(static_cast<unsigned char>(buf[at]))) ++at;
-    if (len - at >= 24) {
-        const bool negative = buf[at] == '-';
-        at += negative || buf[at] == '+';
-        const std::uint64_t first = eight_bytes(at);
-        unsigned count = leading_digits(first), digits = count;
-        std::uint64_t magnitude = digits_value(first, count);
-        if (count == 8) {
-            static const std::uint64_t power[] = {1,      10,      100,      1000,     10000,
-                                                  100000, 1000000, 10000000, 100000000};
-            const std::uint64_t second = eight_bytes(at + 8);
-            count = leading_digits(second);
-            magnitude = magnitude * power[count] + digits_value(second, count);
-            digits += count;
-        }
-        at += digits;
-        if (digits > 0 && count < 8 && is_space(static_cast<unsigned char>(buf[at])) &&
-            magnitude <= (negative ? 1ULL << 31 : INT_MAX)) {
-            pos = at;
-            const long long value = static_cast<long long>(magnitude);
-            return static_cast<int>(negative ? -value : value);
-        }
+    const bool negative = buf[at] == '-';
+    at += negative || buf[at] == '+';
+    const std::uint64_t first = eight_bytes(at);
+    unsigned count = leading_digits(first), digits = count;
+    std::uint64_t magnitude = digits_value(first, count);
+    if (count == 8) {
+        static const std::uint64_t power[] = {1,      10,      100,      1000,    10000,
+                                              100000, 1000000, 10000000, 100000000};
+        const std::uint64_t second = eight_bytes(at + 8);
+        count = leading_digits(second);
+        magnitude = magnitude * power[count] + digits_value(second, count);
+        digits += count;
+    }
+    at += digits;
+    if (digits > 0 && count < 8 && is_space(static_cast<unsigned char>(buf[at])) &&
+        magnitude <= (negative ? 1ULL << 31 : INT_MAX)) {
+        pos = at;
+        const long long value = static_cast<long long>(magnitude);
+        return static_cast<int>(negative ? -value : value);
     }
     return read_any_int(name, item);
 }

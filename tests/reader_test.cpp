@@ -1,0 +1,232 @@
+// The checked reader held to a plain tokenizer, value by value and message
+// by message, on random inputs biased to where its shortcut could slip: the
+// bytes beside the digits, signs, every white-space byte, bytes outside
+// ASCII, numbers at the ends of 32 and 64 bits, long runs of digits, both
+// byte-order marks, tokens across a refill and reads of every size.
+//
+// The reader's copies are alike, so one of them is compiled into this test,
+// whole: the test starts each input afresh by resetting its state.
+#include "reader.cpp"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+const char* const input_name = "reader.in";
+
+struct Fault : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] void fail(const char* file, const std::string& what) {
+    throw Fault(std::string(file) + ": " + what);
+}
+
+namespace harness {
+
+std::mt19937 random(17);
+std::string input;
+std::size_t served;
+bool short_reads;
+
+// The first read holds the byte-order mark, if there is one, as a file's
+// first read does; after it, with `short_reads`, any size down to a byte.
+std::size_t serve(char* to, std::size_t size) {
+    std::size_t count = std::min(size, input.size() - served);
+    if (short_reads && count > 3) {
+        const std::size_t least = served == 0 ? 3 : 1;
+        const std::size_t most = random() % 4 ? std::min<std::size_t>(count, 40) : count;
+        count = least + random() % (most - least + 1);
+    }
+    input.copy(to, count, served);
+    served += count;
+    return count;
+}
+
+}  // namespace harness
+
+std::size_t read_input(char* to, std::size_t size) { return harness::serve(to, size); }
+
+namespace {
+
+// What the reader must make of a text: the values of its numbers up to the
+// first fault, then the message of that fault, or of the end of the input
+// where one more number is asked for.
+struct Reading {
+    std::vector<int> values;
+    std::string message;
+};
+
+// Reads, as `name` and `item` of the i-th number.
+const char* name_of(std::size_t i) { return i % 3 == 0 ? "n" : "edge"; }
+int item_of(std::size_t i) { return i % 3 == 0 ? 0 : static_cast<int>(i); }
+
+Reading reference(const std::string& text) {
+    Reading reading;
+    const std::string prefix = std::string(input_name) + ": ";
+    std::size_t at = 0;
+    if (text.compare(0, 2, "\xff\xfe") == 0 || text.compare(0, 2, "\xfe\xff") == 0) {
+        reading.message = prefix + "the file is UTF-16 text; save it as ASCII or UTF-8";
+        return reading;
+    }
+    if (text.compare(0, 3, "\xef\xbb\xbf") == 0) at = 3;
+    const auto space = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    for (std::size_t i = 0;; ++i) {
+        const std::string label = item_of(i) > 0
+                                      ? std::string(name_of(i)) + " " + std::to_string(item_of(i))
+                                      : std::string(name_of(i));
+        while (at < text.size() && space(text[at])) ++at;
+        if (at == text.size()) {
+            reading.message = prefix + (item_of(i) > 0 ? "expected 2 numbers for " : "expected ") +
+                              label + ", found end of file";
+            return reading;
+        }
+        std::size_t end = at;
+        while (end < text.size() && !space(text[end])) ++end;
+        const std::string token = text.substr(at, end - at);
+        at = end;
+
+        std::string shown;
+        for (const unsigned char c : token.substr(0, 24)) {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02x", c);
+            shown += c >= ' ' && c <= '~' ? std::string(1, static_cast<char>(c)) : hex;
+        }
+        if (token.size() > 24) shown += "...";
+        const std::size_t sign = token[0] == '+' || token[0] == '-';
+        if (sign == token.size() ||
+            token.find_first_not_of("0123456789", sign) != std::string::npos) {
+            reading.message = prefix + label + ": \"" + shown + "\" is not an integer";
+            return reading;
+        }
+        const std::size_t first = token.find_first_not_of('0', sign);
+        const std::string digits = first == std::string::npos ? "0" : token.substr(first);
+        const long long value = digits.size() > 10 ? LLONG_MAX : std::stoll(digits);
+        if (value > (token[0] == '-' ? 1LL << 31 : INT_MAX)) {
+            reading.message = prefix + label + ": " + shown + " is outside the 32-bit range";
+            return reading;
+        }
+        reading.values.push_back(static_cast<int>(token[0] == '-' ? -value : value));
+    }
+}
+
+// What the reader under test makes of `text`, read as `reference` reads it.
+Reading actual(const std::string& text, bool short_reads) {
+    harness::input = text;
+    harness::served = 0;
+    harness::short_reads = short_reads;
+    len = pos = 0;  // as at the start of a run: nothing read, a NUL at buf[len]
+    buf[0] = '\0';
+    at_start = true;
+    Reading reading;
+    try {
+        for (std::size_t i = 0;; ++i) reading.values.push_back(read_int(name_of(i), item_of(i)));
+    } catch (const Fault& fault) {
+        reading.message = fault.what();
+    }
+    return reading;
+}
+
+std::size_t below(std::size_t bound) { return harness::random() % bound; }
+
+template <class T, std::size_t size>
+const T& any(const T (&choices)[size]) {
+    return choices[below(size)];
+}
+
+// A number near where the reader's arithmetic could slip, as text.
+std::string number() {
+    static const long long edges[] = {
+        0,          1,          9,          10,         99999999,       100000000,
+        2147483647, 2147483648, 4294967295, 4294967296, 999999999999999};
+    long long value;
+    switch (below(4)) {
+        case 0:
+            value = static_cast<long long>(below(100));
+            break;
+        case 1:
+            value = any(edges) + static_cast<long long>(below(5)) - 2;
+            break;
+        case 2:
+            value = static_cast<long long>(harness::random());
+            break;
+        default:
+            value = static_cast<long long>(below(1000000000)) * 1000000000 + below(1000000000);
+    }
+    std::string text = std::to_string(value < 0 ? 0 : value);
+    if (below(4) == 0) {  // 8, 15, 16 or 25 digits and more, some of them leading zeros
+        static const std::size_t lengths[] = {8, 15, 16, 17, 24, 25, 26, 40};
+        const std::size_t length = any(lengths);
+        if (text.size() < length) text.insert(0, length - text.size(), '0');
+        if (below(2)) {
+            for (char& c : text) c = static_cast<char>('0' + below(10));
+        }
+    }
+    return text;
+}
+
+// A token: mostly a number, with a sign or not, and at times with a byte
+// that is not a digit inside it or after it.
+std::string random_token() {
+    static const char* const signs[] = {"", "", "", "", "-", "-", "+", "--", "+-", "-+"};
+    static const char odd[] = {'/',  ':', '0', '9',    'x',    '.',
+                               '\0', '+', '-', '\x7f', '\x80', '\xff'};
+    if (below(8) == 0) {
+        static const char* const alone[] = {"+", "-", "/", ":", "--", "+-"};
+        return below(2) ? any(alone) : std::string(1 + below(3), any(odd));
+    }
+    std::string text = std::string(any(signs)) + number();
+    if (below(5) == 0) text.insert(text.begin() + below(text.size() + 1), any(odd));
+    if (below(10) == 0) text.back() = static_cast<char>(0x80 + below(128));
+    return text;
+}
+
+std::string blanks() {
+    static const char white[] = {' ', ' ', '\n', '\t', '\r', '\v', '\f'};
+    std::string text(below(6) == 0 ? 2 + below(30) : 1 + below(2), ' ');
+    for (char& c : text) c = any(white);
+    return text;
+}
+
+std::string tokens(std::size_t count) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i)
+        text += random_token() + (i + 1 < count ? blanks() : "");
+    return text;
+}
+
+void expect_alike(const std::string& text, bool short_reads) {
+    const Reading expected = reference(text), got = actual(text, short_reads);
+    ASSERT_EQ(got.values, expected.values) << printable(text.substr(0, 200));
+    ASSERT_EQ(got.message, expected.message) << printable(text.substr(0, 200));
+}
+
+TEST(Reader, MatchesAPlainTokenizer) {
+    static const char* const starts[] = {
+        "",         "",         "",        "", "", "", " ", "\n\n", "\xef\xbb\xbf", "\xef\xbb\xbf",
+        "\xff\xfe", "\xfe\xff", "\xef\xbb"};
+    for (int round = 0; round < 30000; ++round) {
+        const std::string text =
+            std::string(any(starts)) + tokens(1 + below(10)) + (below(2) ? blanks() : "");
+        ASSERT_NO_FATAL_FAILURE(expect_alike(text, round % 2 == 1));
+    }
+}
+
+// Whole reads, with a run of blanks that puts the later tokens at every
+// offset from a refill (at 64 KiB): before it, across it and after it.
+TEST(Reader, MatchesAPlainTokenizerAcrossARefill) {
+    for (std::size_t offset = 0; offset < 64; ++offset) {
+        for (int round = 0; round < 20; ++round) {
+            const std::string first = random_token() + " ";
+            const std::string text =
+                first + std::string((1 << 16) - first.size() - offset, ' ') + tokens(1 + below(4));
+            ASSERT_NO_FATAL_FAILURE(expect_alike(text, false));
+        }
+    }
+}
+
+}  // namespace
