@@ -96,7 +96,7 @@ TEST(Bipartite, RefusesAGraphOverAControlGroupLimit) {
 
 TEST(Bipartite, ReadsNumbersAsEveryProgramDoes) {
     expect_reader_contract(PROGRAM, "bipartite", "5 7\n2 3\n3 4\n4 5\n5 2\n2 4\n1 3\n3 5\n",
-                           "2\n5 7\n", "n");
+                           "2\n5 7\n", "n", "m");
 }
 
 TEST(Bipartite, ReportsUnusableFiles) {

@@ -171,7 +171,7 @@ TEST(Competition, ReadsNumbersAsEveryProgramDoes) {
     expect_reader_contract(
         PROGRAM, "competition", "5 7\n",
         "10 8 7 3 2 3 2\n0 9 8 0 3 0 3\n1 0 9 1 0 1 0\n2 1 0 0 1 0 1\n0 2 1 1 0 1 0\n", "rows",
-        is_timing_line);
+        "cols", is_timing_line);
 }
 
 TEST(Competition, ReportsUnusableFiles) {

@@ -132,7 +132,7 @@ TEST(Minimal, ReportsBadInputAndKeepsEarlierAnswers) {
 
 TEST(Minimal, ReadsNumbersAsEveryProgramDoes) {
     expect_reader_contract(PROGRAM, "minimal", "abcabc\n2\n1 6\n2 5\n", "11\n5\n",
-                           "the number of queries");
+                           "the number of queries", "query 1");
 }
 
 TEST(Minimal, ReportsUnusableFiles) {

@@ -76,7 +76,8 @@ TEST(Queue, ReportsBadInput) {
 }
 
 TEST(Queue, ReadsNumbersAsEveryProgramDoes) {
-    expect_reader_contract(PROGRAM, "queue", "4 1 3\n0 5\n1 2\n2 1\n10 1\n", "5\n9\n6\n11\n", "n");
+    expect_reader_contract(PROGRAM, "queue", "4 1 3\n0 5\n1 2\n2 1\n10 1\n", "5\n9\n6\n11\n", "n",
+                           "m");
 }
 
 TEST(Queue, ReportsUnusableFiles) {

@@ -333,7 +333,8 @@ void expect_full_disk(const std::string& path, const std::string& name, const st
 
 void expect_reader_contract(const std::string& path, const std::string& name,
                             const std::string& input, const std::string& output,
-                            const std::string& first, bool (*quiet)(const std::string& err)) {
+                            const std::string& first, const std::string& second,
+                            bool (*quiet)(const std::string& err)) {
     std::vector<std::string> tokens, signs, zeros;
     std::istringstream words(input);
     for (std::string token; words >> token;) {
@@ -358,27 +359,36 @@ void expect_reader_contract(const std::string& path, const std::string& name,
           join(tokens, " "), join(signs, " "), join(zeros, " "), join(tokens, " ", ""),
           join(tokens, " ", " 12 x -\nand some text\n"), "\xef\xbb\xbf" + join(tokens, " ")})
         expect_output(layout);
-    // As Notepad saves "Unicode" text: UTF-16, little-endian, with its mark.
-    std::string utf16 = "\xff\xfe";
-    for (const char c : join(tokens, "\r\n", "\r\n")) utf16 += std::string{c, '\0'};
-    expect_failure(run_program(path, in, utf16, out),
-                   name + ": " + in + ": the file is UTF-16 text; save it as ASCII or UTF-8");
+    // As Notepad saves "Unicode" text: UTF-16 with its mark, little-endian or,
+    // as "Unicode big endian", big-endian.
+    for (const bool big_endian : {false, true}) {
+        std::string utf16 = big_endian ? "\xfe\xff" : "\xff\xfe";
+        for (const char c : join(tokens, "\r\n", "\r\n"))
+            utf16 += big_endian ? std::string{'\0', c} : std::string{c, '\0'};
+        expect_failure(run_program(path, in, utf16, out),
+                       name + ": " + in + ": the file is UTF-16 text; save it as ASCII or UTF-8");
+    }
 
     // The first number is the first token that took a sign.
     const std::size_t first_number =
         std::mismatch(tokens.begin(), tokens.end(), signs.begin()).first - tokens.begin();
-    // With `straddle`, the token begins on the last byte of the first 64 KiB,
-    // where the programs' readers refill their buffers.
-    const auto first_as = [&](const std::string& token, bool straddle = false) {
+    // Where a token is put in place of a number: the first number, read the
+    // long way as the first token of a read; the first number again, begun
+    // on the last byte of the first 64 KiB, where the readers refill their
+    // buffers; and the number after it, followed by text, so that it is read
+    // where the readers take their shortcut, with more than 24 bytes after it.
+    enum Place { first_place, across_a_refill, later_place };
+    const auto placed = [&](const std::string& token, Place place) {
         std::vector<std::string> changed = tokens;
-        changed[first_number] = token;
-        if (!straddle) return join(changed, " ");
+        changed[first_number + (place == later_place)] = token;
+        if (place == first_place) return join(changed, " ");
+        if (place == later_place) return join(changed, " ", " and some text, which is ignored\n");
         std::string before;
         for (std::size_t i = 0; i < first_number; ++i) before += tokens[i] + " ";
         std::vector<std::string> after(changed.begin() + first_number, changed.end());
         return before + std::string((1 << 16) - 1 - before.size(), ' ') + join(after, " ");
     };
-    expect_output(first_as("00" + tokens[first_number], true));
+    expect_output(placed("00" + tokens[first_number], across_a_refill));
     const std::pair<std::string, std::string> bad[] = {
         {"*1", "\"*1\" is not an integer"},
         {"1x", "\"1x\" is not an integer"},
@@ -389,11 +399,13 @@ void expect_reader_contract(const std::string& path, const std::string& name,
         {"2147483648", "2147483648 is outside the 32-bit range"},
         {"-2147483649", "-2147483649 is outside the 32-bit range"},
         {"1234567890123456789012345", "123456789012345678901234... is outside the 32-bit range"}};
-    for (const bool straddle : {false, true}) {
+    for (const Place place : {first_place, across_a_refill, later_place}) {
         for (const auto& [token, complaint] : bad) {
-            SCOPED_TRACE(straddle ? "across a refill" : "");
-            expect_failure(run_program(path, in, first_as(token, straddle), out),
-                           name + ": " + in + ": " + first + ": " + complaint);
+            const std::string input_with_it = placed(token, place);
+            SCOPED_TRACE(input_with_it.substr(0, 80));
+            expect_failure(run_program(path, in, input_with_it, out),
+                           name + ": " + in + ": " + (place == later_place ? second : first) +
+                               ": " + complaint);
         }
     }
     // The extremes are read, whatever the program then makes of them; within
@@ -409,7 +421,7 @@ void expect_reader_contract(const std::string& path, const std::string& name,
     }
     for (const char* extreme : {"2147483647", "-2147483648"}) {
         Scratch folder;
-        folder.write(in, first_as(extreme));
+        folder.write(in, placed(extreme, first_place));
         const Outcome outcome = folder.run(path, out, small);
         EXPECT_EQ(outcome.err.find("32-bit"), std::string::npos) << outcome.err;
     }

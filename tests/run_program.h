@@ -97,9 +97,10 @@ void expect_full_disk(const std::string& path, const std::string& name, const st
 // `output` is its output. Any white space between the tokens, a `+` or
 // leading zeros before the numbers, no final line end and text after the
 // end must give `output`, with nothing on standard error (or only what
-// `quiet` accepts); a first number that is not a decimal integer within 32
-// bits, which messages call `first`, must be reported.
+// `quiet` accepts); a token that is not a decimal integer within 32 bits
+// must be reported as the first number, which messages call `first`, and as
+// the number after it, `second`.
 void expect_reader_contract(const std::string& path, const std::string& name,
                             const std::string& input, const std::string& output,
-                            const std::string& first,
+                            const std::string& first, const std::string& second,
                             bool (*quiet)(const std::string& err) = nullptr);
