@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
@@ -61,13 +62,48 @@ TEST(Bipartite, ReportsBadInput) {
 }
 
 // Beyond the address space the program is given: refused up front, not
-// reported when an allocation fails.
+// reported when an allocation fails. A count of edges that the file cannot
+// hold buys nothing: the file ends first.
 TEST(Bipartite, RefusesAGraphBeyondItsAddressSpace) {
     if (!can_limit_address_space()) GTEST_SKIP() << "no address-space limit here";
+    const Limits small = {256L << 20, {}, 0};
     Scratch folder;
     folder.write("bipartite.in", "100000000 0\n");
-    expect_refusal(folder.run(PROGRAM, "bipartite.out", {256L << 20, {}, 0}),
+    expect_refusal(folder.run(PROGRAM, "bipartite.out", small),
                    "bipartite: bipartite.in: a graph of 100000000 vertices needs 1.3 GB; ");
+    for (const char* header : {"2 500000000", "2 2147483647"}) {
+        folder.write("bipartite.in", header + std::string("\n1 2\n"));
+        expect_failure(folder.run(PROGRAM, "bipartite.out", small),
+                       "bipartite: bipartite.in: expected 2 numbers for edge 2, found end of file");
+    }
+}
+
+// The figure that a refusal gives is what a run of the same graph takes at
+// its peak, a little over: once where laying out the rows rules the peak,
+// once where the search does.
+TEST(Bipartite, NeedsWhatARunTakes) {
+    if (!can_limit_address_space()) GTEST_SKIP() << "no address-space limit here";
+    std::mt19937 random(8);
+    for (const auto& [n, m] : {std::pair{200000, 1000000}, std::pair{1000000, 200000}}) {
+        Scratch folder;
+        {  // gone before the runs, whose peaks count what the test held when it started them
+            std::string input = std::to_string(n) + " " + std::to_string(m) + "\n";
+            for (int e = 0; e < m; ++e) {
+                const auto u = random() % n, v = (u + 1 + random() % (n - 1)) % n;
+                input += std::to_string(u + 1) + " " + std::to_string(v + 1) + "\n";
+            }
+            folder.write("bipartite.in", input);
+        }
+        const Outcome refused = folder.run(PROGRAM, "bipartite.out", {16L << 20, {}, 0});
+        const std::size_t at = refused.err.find(" needs ");
+        ASSERT_NE(at, std::string::npos) << refused.err;
+        const double needs = std::stod(refused.err.substr(at + 7)) * 1e6;  // "25.8 MB"
+        const Outcome outcome = folder.run(PROGRAM, "bipartite.out");
+        ASSERT_EQ(outcome.status, 0);
+        SCOPED_TRACE(refused.err);
+        EXPECT_LE(outcome.peak, needs + 0.05e6);
+        EXPECT_GE(outcome.peak, 0.95 * needs);
+    }
 }
 
 // Within physical memory but beyond a container's limit (v1 layout, 1 GiB),
@@ -79,15 +115,22 @@ TEST(Bipartite, RefusesAGraphOverAControlGroupLimit) {
     while (std::getline(groups, line) && line.find(":memory:") == std::string::npos) {
     }
     if (!groups) GTEST_SKIP() << "no v1 memory controller here";
-    const Case cases[] = {
-        {"100000000 0\n", "a graph of 100000000 vertices needs 1.3 GB; 1.1 GB is available"},
-        {"2147483647 0\n", "a graph of 2147483647 vertices needs 28.2 GB; 1.1 GB is available"},
-        {"1000 2147483647\n",
+    // The last file holds room for its edges: a hole of 8 GiB, which takes
+    // no disk.
+    const struct {
+        const char* input;
+        std::uintmax_t size;
+        const char* output;
+    } cases[] = {
+        {"100000000 0\n", 0, "a graph of 100000000 vertices needs 1.3 GB; 1.1 GB is available"},
+        {"2147483647 0\n", 0, "a graph of 2147483647 vertices needs 28.2 GB; 1.1 GB is available"},
+        {"1000 2147483647\n", 4ULL << 31,
          "a graph of 1000 vertices and 2147483647 edges needs 51.5 GB; 1.1 GB is available"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Scratch folder;
         folder.write("bipartite.in", c.input);
+        if (c.size > 0) std::filesystem::resize_file(folder.dir() / "bipartite.in", c.size);
         expect_failure(folder.run(PROGRAM, "bipartite.out",
                                   {0, {{"memory/memory.limit_in_bytes", "1073741824\n"}}, 0}),
                        "bipartite: bipartite.in: " + std::string(c.output));

@@ -42,7 +42,7 @@ std::optional<std::string> read_file(const fs::path& path) {
 
 // Runs `program` in `dir` with standard error to `err_path`: its exit code.
 int run_in(const std::string& program, const fs::path& dir, const fs::path& err_path,
-           const Limits& limits) {
+           const Limits& limits, long& /*peak*/) {
     if (limits.address_space > 0 || !limits.cgroup_files.empty() || limits.disk_room > 0)
         throw std::logic_error("no such limits on Windows");
     SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
@@ -137,12 +137,16 @@ bool small_disk(const fs::path& dir, const fs::path& disk, long room) {
 }
 
 // Waits for the child `pid`: its exit status, 128 + N when signal N killed
-// it; -1, and a failed test, when there is no status to read.
-int wait_for(pid_t pid) {
+// it; -1, and a failed test, when there is no status to read. `peak` gets
+// its peak resident bytes, which include what it held before it started a
+// program.
+int wait_for(pid_t pid, long* peak = nullptr) {
     int wstatus = 0;
     int done;
-    while ((done = waitpid(pid, &wstatus, 0)) < 0 && errno == EINTR) {
+    rusage usage{};
+    while ((done = wait4(pid, &wstatus, 0, &usage)) < 0 && errno == EINTR) {
     }
+    if (peak) *peak = usage.ru_maxrss * 1024;  // in KiB on Linux
     if (done < 0) {
         ADD_FAILURE() << "waitpid failed: " << std::strerror(errno);
         return -1;
@@ -170,8 +174,9 @@ int wait_for(pid_t pid) {
 }
 
 // Runs `program` in `dir` with standard error to `err_path`: its exit status.
+// `peak` gets its peak resident bytes where no mounts are made.
 int run_in(const std::string& program, const fs::path& dir, const fs::path& err_path,
-           const Limits& limits) {
+           const Limits& limits, long& peak) {
     const pid_t pid = fork();
     if (pid < 0) throw std::runtime_error("fork failed");
     if (pid == 0) {
@@ -190,7 +195,7 @@ int run_in(const std::string& program, const fs::path& dir, const fs::path& err_
         const int status = wait_for(run);
         _exit(copy_files(disk, dir) ? status : 127);
     }
-    return wait_for(pid);
+    return wait_for(pid, &peak);
 }
 
 #endif
@@ -241,7 +246,7 @@ Outcome Scratch::run(const std::string& program, const std::string& output_name,
                      const Limits& limits) const {
     const fs::path err_path = dir_ / ".stderr";
     Outcome outcome;
-    outcome.status = run_in(program, dir_, err_path, limits);
+    outcome.status = run_in(program, dir_, err_path, limits, outcome.peak);
     outcome.err = read_file(err_path).value_or("");
     fs::remove(err_path);
     outcome.output = read_file(dir_ / output_name);
