@@ -3,11 +3,13 @@
 // The memory available. Linux: the smallest of MemAvailable; limit minus working set of the
 // process's memory control group and of each of its ancestors, in the v2
 // and the v1 layout (inside a container MemAvailable still shows the host);
-// and the address-space limit minus what the process maps already. A file
+// and the address-space limit, or in a 32-bit process the address space,
+// minus what the process maps already. A file
 // that is missing or unreadable only leaves its figure out (a limit, or a
 // usage to subtract); it never makes the program fail.
-// Windows: the available physical memory. Other POSIX systems, and Linux
-// without MemAvailable: physical memory.
+// Windows: the available physical memory, and the address space left
+// unreserved (which bounds a 32-bit process). Other POSIX systems, and Linux
+// without MemAvailable: physical memory, and the address space as on Linux.
 // Huge pages: on Linux, madvise(MADV_HUGEPAGE), since transparent huge pages
 // are often given only to memory that asks for them; elsewhere nothing.
 #include "platform.h"
@@ -147,7 +149,8 @@ unsigned long long available_memory() {
 #if defined(_WIN32)
     MEMORYSTATUSEX status{};
     status.dwLength = sizeof status;
-    if (GlobalMemoryStatusEx(&status)) bound = status.ullAvailPhys;
+    if (GlobalMemoryStatusEx(&status))
+        bound = std::min(status.ullAvailPhys, status.ullAvailVirtual);
 #elif defined(__unix__) || defined(__APPLE__)
     if (const auto kib = file_field("/proc/meminfo", "MemAvailable:")) {
         bound = *kib * 1024;
@@ -159,10 +162,14 @@ unsigned long long available_memory() {
 #endif
     }
     bound = std::min(bound, cgroup_room());
+    // A 32-bit process can map 4 GB at most, whatever the machine has.
+    unsigned long long space = sizeof(void*) < 8 ? 1ULL << (8 * sizeof(void*)) : ULLONG_MAX;
     rlimit address_space{};
-    if (getrlimit(RLIMIT_AS, &address_space) == 0 && address_space.rlim_cur != RLIM_INFINITY) {
-        if (const auto kib = file_field("/proc/self/status", "VmSize:"))
-            bound = std::min(bound, room(address_space.rlim_cur, *kib * 1024));
+    if (getrlimit(RLIMIT_AS, &address_space) == 0 && address_space.rlim_cur != RLIM_INFINITY)
+        space = std::min<unsigned long long>(space, address_space.rlim_cur);
+    if (space != ULLONG_MAX) {
+        const auto kib = file_field("/proc/self/status", "VmSize:");  // Linux only
+        bound = std::min(bound, room(space, kib.value_or(0) * 1024));
     }
 #endif
     return bound;

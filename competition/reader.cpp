@@ -44,8 +44,10 @@ bool refill() {
 // What messages show of a token: its first 24 bytes, and "..." after them
 // when it is longer.
 const std::size_t shown_length = 24;
-std::string head;     // the token's bytes that earlier buffers held, as many as are shown
-std::size_t carried;  // the number of those bytes, shown or not
+std::string head;  // the token's bytes that earlier buffers held, as many as are shown
+// The number of those bytes, shown or not: 64 bits, as a token may be longer
+// than a 32-bit size can count.
+unsigned long long carried;
 
 // Called when the token being read reaches the end of the buffer: keeps what
 // a message shows of it, then refills. False at the end of the input.
@@ -189,7 +191,7 @@ int read_int(const char* name, int item) {
     unsigned count = leading_digits(first), digits = count;
     std::uint64_t magnitude = digits_value(first, count);
     if (count == 8) {
-        static const std::uint64_t power[] = {1,      10,      100,      1000,    10000,
+        static const std::uint64_t power[] = {1,      10,      100,      1000,     10000,
                                               100000, 1000000, 10000000, 100000000};
         const std::uint64_t second = eight_bytes(at + 8);
         count = leading_digits(second);

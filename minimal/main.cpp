@@ -64,7 +64,7 @@ void drop_cut_line() {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(output_name, error);
     if (error) return;  // not a regular file: nothing to cut
-    std::string tail(std::min<std::uintmax_t>(size, 16), '\0');
+    std::string tail(static_cast<std::size_t>(std::min<std::uintmax_t>(size, 16)), '\0');
     {  // closed before the file is cut, which Windows may refuse while it is open
         std::ifstream file(output_name, std::ios::binary);
         if (!file.seekg(static_cast<std::streamoff>(size - tail.size())) ||

@@ -80,7 +80,9 @@ TEST(Bipartite, RefusesAGraphBeyondItsAddressSpace) {
 
 // The figure that a refusal gives is what a run of the same graph takes at
 // its peak, a little over: once where laying out the rows rules the peak,
-// once where the search does.
+// once where the search does. The search's figure counts all the room
+// reserved for the answer, of which a run touches what it removes, and the
+// program's own share, which is less with 32-bit words.
 TEST(Bipartite, NeedsWhatARunTakes) {
     if (!can_limit_address_space()) GTEST_SKIP() << "no address-space limit here";
     std::mt19937 random(8);
@@ -102,7 +104,7 @@ TEST(Bipartite, NeedsWhatARunTakes) {
         ASSERT_EQ(outcome.status, 0);
         SCOPED_TRACE(refused.err);
         EXPECT_LE(outcome.peak, needs + 0.05e6);
-        EXPECT_GE(outcome.peak, 0.95 * needs);
+        EXPECT_GE(outcome.peak, 0.93 * needs);
     }
 }
 

@@ -216,22 +216,34 @@ TEST(Competition, RefusesATableOverAControlGroupLimit) {
                            "anon 524288000\nfile 104857600\ninactive_anon 0\n"
                            "inactive_file 104857600\n"}},
                          0};
+    // With 64-bit words, then with 32-bit ones, where vectors and the
+    // allocator's headers take half the room.
+    const bool wide = sizeof(void*) == 8;
     const struct {
         const char* input;
         const Limits& group;
         const char* message;
     } cases[] = {
-        {"50000000 3\n", idle, "a table of 50000000 x 3 values needs 2.8 GB; 1.1 GB is available"},
+        {"50000000 3\n", idle,
+         wide ? "a table of 50000000 x 3 values needs 2.8 GB; 1.1 GB is available"
+              : "a table of 50000000 x 3 values needs 1.4 GB; 1.1 GB is available"},
         {"50000000 3\n", busy,
-         "a table of 50000000 x 3 values needs 2.8 GB; 549.5 MB is available"},
+         wide ? "a table of 50000000 x 3 values needs 2.8 GB; 549.5 MB is available"
+              : "a table of 50000000 x 3 values needs 1.4 GB; 549.5 MB is available"},
         {"100000 100000\n", idle,
          "a table of 100000 x 100000 values needs 40.1 GB; 1.1 GB is available"},
         {"2147483647 2147483647\n", idle,
-         "a table of 2147483647 x 2147483647 values needs 18446752912.8 GB; 1.1 GB is available"},
-        // A row of 3 values takes 56 bytes with the allocator's share, not
-        // the 36 of the values and the vector: rows of 44 bytes each over
-        // the limit must be refused, not built until the kernel kills it.
-        {"24403223 3\n", idle, "a table of 24403223 x 3 values needs 1.4 GB; 1.1 GB is available"},
+         wide ? "a table of 2147483647 x 2147483647 values needs 18446752912.8 GB; 1.1 GB is "
+                "available"
+              : "a table of 2147483647 x 2147483647 values needs 18446752887.0 GB; 1.1 GB is "
+                "available"},
+        // A row of 3 values takes 56 bytes with the allocator's share (28
+        // with 32-bit words), not the 36 (24) of the values and the vector:
+        // rows of 44 (26) bytes each over the limit must be refused, not
+        // built until the kernel kills it.
+        {wide ? "24403223 3\n" : "41297762 3\n", idle,
+         wide ? "a table of 24403223 x 3 values needs 1.4 GB; 1.1 GB is available"
+              : "a table of 41297762 x 3 values needs 1.2 GB; 1.1 GB is available"},
     };
     for (const auto& c : cases) {
         Scratch folder;
