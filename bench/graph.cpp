@@ -41,6 +41,11 @@ int main(int argc, char** argv) {
     }
     const long long n = std::atoll(argv[1]), m = std::atoll(argv[2]);
     const long long low = argc > 4 ? std::atoll(argv[4]) : 1;
+    // Two vertices at least to draw from, or no edge could join two.
+    if (low < 1 || low >= n || m < 0) {
+        std::fprintf(stderr, "graph: needs 1 <= LOW < N and M >= 0\n");
+        return 2;
+    }
     state = std::strtoull(argv[3], nullptr, 10);
     const std::uint64_t span = static_cast<std::uint64_t>(n - low + 1);
     put(n, ' ');
