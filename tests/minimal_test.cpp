@@ -74,18 +74,40 @@ TEST(Minimal, MatchesACursorWalkOnRandomWords) {
         for (char& c : word) c = letters[random() % letters.size()];
         const int n = static_cast<int>(word.size());
 
-        std::string queries, expected;
-        int count = 0;
+        std::vector<std::string> queries, answers;
         for (int a = 1; a <= n + 1; ++a) {
             for (int b = a - 1; b <= n; ++b) {
-                queries += std::to_string(a) + " " + std::to_string(b) + "\n";
-                expected += std::to_string(walk(word, a, b)) + "\n";
-                ++count;
+                queries.push_back(std::to_string(a) + " " + std::to_string(b) + "\n");
+                answers.push_back(std::to_string(walk(word, a, b)) + "\n");
             }
         }
-        const Outcome outcome = run(word + "\n" + std::to_string(count) + "\n" + queries);
-        ASSERT_EQ(outcome.status, 0) << word;
-        ASSERT_EQ(outcome.output, expected) << word;
+        // All of them, or the first few, so that the last batch of answers
+        // is at times short, at times whole; and in three rounds of four a
+        // bad query after those, at every place in a batch, which every
+        // answer before it must be written ahead of.
+        const std::size_t count = round % 3 == 0 ? queries.size() : 1 + random() % queries.size();
+        const std::string number = std::to_string(count + 1);
+        const struct {
+            const char* query;
+            std::string message;
+        } faults[] = {
+            {"0 1\n", "query " + number + ": position 0 is outside 1.." + std::to_string(n)},
+            {"1 x\n", "query " + number + ": \"x\" is not an integer"},
+            {"", "expected 2 numbers for query " + number + ", found end of file"},
+        };
+        const bool bad = round % 4 != 3;
+        std::string input = word + "\n" + std::to_string(count + bad) + "\n", expected;
+        for (std::size_t x = 0; x < count; ++x) {
+            input += queries[x];
+            expected += answers[x];
+        }
+        if (bad) input += faults[round % 4].query;
+        const Outcome outcome = run(input);
+        ASSERT_EQ(outcome.status, bad ? 1 : 0) << input;
+        ASSERT_EQ(outcome.err,
+                  bad ? "minimal: minimal.in: " + faults[round % 4].message + "\n" : "")
+            << input;
+        ASSERT_EQ(outcome.output, expected) << input;
     }
 }
 
