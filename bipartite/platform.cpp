@@ -1,10 +1,10 @@
 // The only code of the program that differs by platform.
 //
-// The memory available. Linux: the smallest of MemAvailable; limit minus working set of the
-// process's memory control group and of each of its ancestors, in the v2
-// and the v1 layout (inside a container MemAvailable still shows the host);
-// and the address-space limit, or in a 32-bit process the address space,
-// minus what the process maps already. A file
+// The memory available. Linux: the smallest of MemAvailable; limit minus
+// working set of the process's memory control group and of each of its
+// ancestors, in the v2 and the v1 layout (inside a container MemAvailable
+// still shows the host); and the address-space limit, or in a 32-bit
+// process the address space, minus what the process maps already. A file
 // that is missing or unreadable only leaves its figure out (a limit, or a
 // usage to subtract); it never makes the program fail.
 // Windows: the available physical memory, and the address space left

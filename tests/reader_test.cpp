@@ -209,7 +209,7 @@ TEST(Reader, MatchesAPlainTokenizer) {
     static const char* const starts[] = {
         "",         "",         "",        "", "", "", " ", "\n\n", "\xef\xbb\xbf", "\xef\xbb\xbf",
         "\xff\xfe", "\xfe\xff", "\xef\xbb"};
-    for (int round = 0; round < 30000; ++round) {
+    for (int round = 0; round < 100000; ++round) {
         const std::string text =
             std::string(any(starts)) + tokens(1 + below(10)) + (below(2) ? blanks() : "");
         ASSERT_NO_FATAL_FAILURE(expect_alike(text, round % 2 == 1));

@@ -42,7 +42,7 @@ std::optional<std::string> read_file(const fs::path& path) {
 
 // Runs `program` in `dir` with standard error to `err_path`: its exit code.
 int run_in(const std::string& program, const fs::path& dir, const fs::path& err_path,
-           const Limits& limits, long& /*peak*/) {
+           const Limits& limits, long long& /*peak*/) {
     if (limits.address_space > 0 || !limits.cgroup_files.empty() || limits.disk_room > 0)
         throw std::logic_error("no such limits on Windows");
     SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
@@ -140,15 +140,15 @@ bool small_disk(const fs::path& dir, const fs::path& disk, long room) {
 // it; -1, and a failed test, when there is no status to read. `peak` gets
 // its peak resident bytes, which include what it held before it started a
 // program.
-int wait_for(pid_t pid, long* peak = nullptr) {
+int wait_for(pid_t pid, long long* peak = nullptr) {
     int wstatus = 0;
     int done;
     rusage usage{};
     while ((done = wait4(pid, &wstatus, 0, &usage)) < 0 && errno == EINTR) {
     }
-    if (peak) *peak = usage.ru_maxrss * 1024;  // in KiB on Linux
+    if (peak) *peak = usage.ru_maxrss * 1024LL;  // in KiB on Linux
     if (done < 0) {
-        ADD_FAILURE() << "waitpid failed: " << std::strerror(errno);
+        ADD_FAILURE() << "wait4 failed: " << std::strerror(errno);
         return -1;
     }
     return WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);
@@ -176,7 +176,7 @@ int wait_for(pid_t pid, long* peak = nullptr) {
 // Runs `program` in `dir` with standard error to `err_path`: its exit status.
 // `peak` gets its peak resident bytes where no mounts are made.
 int run_in(const std::string& program, const fs::path& dir, const fs::path& err_path,
-           const Limits& limits, long& peak) {
+           const Limits& limits, long long& peak) {
     const pid_t pid = fork();
     if (pid < 0) throw std::runtime_error("fork failed");
     if (pid == 0) {

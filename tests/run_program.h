@@ -13,7 +13,7 @@ struct Outcome {
     int status = -1;                    // exit status; 128 + N when killed by signal N
     std::string err;                    // everything written to standard error
     std::optional<std::string> output;  // the output file, when the program left one
-    long peak = 0;                      // peak resident bytes; 0 where unknown
+    long long peak = 0;                 // peak resident bytes; 0 where unknown
 };
 
 // What a run is shown beyond the machine's own limits. The control group
