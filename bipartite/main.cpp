@@ -113,19 +113,14 @@ int edges_held(int m) {
     return error ? m : static_cast<int>(std::min<std::uintmax_t>(m, size / 4));
 }
 
-// Room for `count` elements of `v`, in huge pages where the system gives
-// them: the memory is advised before anything touches it.
-template <class T>
-void reserve_big(std::vector<T>& v, std::size_t count) {
-    v.reserve(count);
-    advise_huge_pages(v.data(), count * sizeof(T));
-}
-
-// `count` zeros, as reserve_big places them.
+// `count` zeros, in huge pages where the system gives them: the memory is
+// advised before anything touches it. Only for the arrays read at random
+// through the search, where the hint pays (see the platform file).
 template <class T>
 std::vector<T> big_vector(std::size_t count) {
     std::vector<T> v;
-    reserve_big(v, count);
+    v.reserve(count);
+    advise_huge_pages(v.data(), count * sizeof(T));
     v.resize(count);
     return v;
 }
@@ -191,7 +186,7 @@ int main() try {
     // All edges are read first, so that every vertex's row of neighbours can
     // be laid out once its degree is known.
     std::vector<std::pair<int, int>> ends;
-    reserve_big(ends, held);
+    ends.reserve(held);
     for (int e = 0; e < m; ++e) {
         const int u = read_end(e, n);
         const int v = read_end(e, n);
@@ -205,7 +200,7 @@ int main() try {
     // offsets[i] becomes the number of edge ends at vertices 0..i: the end of
     // vertex i's row. Counted apart from the reading, these scattered
     // increments overlap each other's cache misses. 2m < 2^32 ends in all.
-    auto offsets = big_vector<std::uint32_t>(static_cast<std::size_t>(n) + 1);
+    std::vector<std::uint32_t> offsets(static_cast<std::size_t>(n) + 1);
     for (const auto& [u, v] : ends) {
         ++offsets[u];
         ++offsets[v];
