@@ -33,23 +33,22 @@ std::string input;
 std::size_t served;
 bool short_reads;
 
-// The first read holds the byte-order mark, if there is one, as a file's
-// first read does; after it, with `short_reads`, any size down to a byte.
-std::size_t serve(char* to, std::size_t size) {
-    std::size_t count = std::min(size, input.size() - served);
-    if (short_reads && count > 3) {
-        const std::size_t least = served == 0 ? 3 : 1;
-        const std::size_t most = random() % 4 ? std::min<std::size_t>(count, 40) : count;
-        count = least + random() % (most - least + 1);
-    }
-    input.copy(to, count, served);
-    served += count;
-    return count;
-}
-
 }  // namespace harness
 
-std::size_t read_input(char* to, std::size_t size) { return harness::serve(to, size); }
+// The first read holds the byte-order mark, if there is one, as a file's
+// first read does; after it, with `short_reads`, any size down to a byte.
+std::size_t read_input(char* to, std::size_t size) {
+    namespace h = harness;
+    std::size_t count = std::min(size, h::input.size() - h::served);
+    if (h::short_reads && count > 3) {
+        const std::size_t least = h::served == 0 ? 3 : 1;
+        const std::size_t most = h::random() % 4 ? std::min<std::size_t>(count, 40) : count;
+        count = least + h::random() % (most - least + 1);
+    }
+    h::input.copy(to, count, h::served);
+    h::served += count;
+    return count;
+}
 
 namespace {
 
@@ -61,7 +60,7 @@ struct Reading {
     std::string message;
 };
 
-// Reads, as `name` and `item` of the i-th number.
+// What the i-th number read is called in messages.
 const char* name_of(std::size_t i) { return i % 3 == 0 ? "n" : "edge"; }
 int item_of(std::size_t i) { return i % 3 == 0 ? 0 : static_cast<int>(i); }
 
