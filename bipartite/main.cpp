@@ -184,7 +184,7 @@ int main() try {
     }
 
     // The arrays that the search reads at random ask for huge pages; the
-    // edges as read and the offsets only in a graph of more than 2 GB.
+    // edges as read and the offsets only in a graph of more than 2 GiB.
     const bool large = needs > 2ULL << 30;
 
     // All edges are read first, so that every vertex's row of neighbours can

@@ -16,7 +16,7 @@
 // it saves. bipartite asks for them for the arrays that its search reads at
 // random (the rows of neighbours, the sides and the counts), and for the
 // edges as read and the offsets of the rows only in a graph of more than
-// 2 GB. Paired runs on a 2-core VM, random graphs of n vertices and m
+// 2 GiB. Paired runs on a 2-core VM, random graphs of n vertices and m
 // edges, wall time against no hint at all (medians of 7 to 11 pairs):
 //   n, m                             hint on all   the rule
 //   10^6, 2*10^6                        0.96         0.97
