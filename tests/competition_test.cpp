@@ -220,36 +220,28 @@ TEST(Competition, RefusesATableOverAControlGroupLimit) {
     // allocator's headers take half the room.
     const bool wide = sizeof(void*) == 8;
     const struct {
-        const char* input;
+        const char *rows, *cols;
         const Limits& group;
-        const char* message;
+        const char *needs, *available;
     } cases[] = {
-        {"50000000 3\n", idle,
-         wide ? "a table of 50000000 x 3 values needs 2.8 GB; 1.1 GB is available"
-              : "a table of 50000000 x 3 values needs 1.4 GB; 1.1 GB is available"},
-        {"50000000 3\n", busy,
-         wide ? "a table of 50000000 x 3 values needs 2.8 GB; 549.5 MB is available"
-              : "a table of 50000000 x 3 values needs 1.4 GB; 549.5 MB is available"},
-        {"100000 100000\n", idle,
-         "a table of 100000 x 100000 values needs 40.1 GB; 1.1 GB is available"},
-        {"2147483647 2147483647\n", idle,
-         wide ? "a table of 2147483647 x 2147483647 values needs 18446752912.8 GB; 1.1 GB is "
-                "available"
-              : "a table of 2147483647 x 2147483647 values needs 18446752887.0 GB; 1.1 GB is "
-                "available"},
+        {"50000000", "3", idle, wide ? "2.8 GB" : "1.4 GB", "1.1 GB"},
+        {"50000000", "3", busy, wide ? "2.8 GB" : "1.4 GB", "549.5 MB"},
+        {"100000", "100000", idle, "40.1 GB", "1.1 GB"},
+        {"2147483647", "2147483647", idle, wide ? "18446752912.8 GB" : "18446752887.0 GB",
+         "1.1 GB"},
         // A row of 3 values takes 56 bytes with the allocator's share (28
         // with 32-bit words), not the 36 (24) of the values and the vector:
         // rows of 44 (26) bytes each over the limit must be refused, not
         // built until the kernel kills it.
-        {wide ? "24403223 3\n" : "41297762 3\n", idle,
-         wide ? "a table of 24403223 x 3 values needs 1.4 GB; 1.1 GB is available"
-              : "a table of 41297762 x 3 values needs 1.2 GB; 1.1 GB is available"},
+        {wide ? "24403223" : "41297762", "3", idle, wide ? "1.4 GB" : "1.2 GB", "1.1 GB"},
     };
     for (const auto& c : cases) {
         Scratch folder;
-        folder.write("competition.in", c.input);
+        folder.write("competition.in", std::string(c.rows) + " " + c.cols + "\n");
         expect_failure(folder.run(PROGRAM, "competition.out", c.group),
-                       "competition: competition.in: " + std::string(c.message));
+                       "competition: competition.in: a table of " + std::string(c.rows) + " x " +
+                           c.cols + " values needs " + c.needs + "; " + c.available +
+                           " is available");
     }
 }
 
