@@ -12,11 +12,18 @@
 // Time: O(n + m) to read, lay out, count and collect; per move, one pass
 // over the moved vertex's neighbours and a walk down the levels of move bits
 // (one word per level, log64 n levels) to the next vertex to move.
-// Memory: 24 bytes per edge plus 4 per vertex while the rows are laid out,
-// 18 bytes per edge plus 13 per vertex in the search; the first is the peak
-// when m is above about 1.5 n. A header buys no more than the file can
-// hold: edges are reserved, and checked against the memory available, only
-// as many as its size has room for.
+// Memory: 20 bytes per edge plus 4 per vertex while the rows are laid out,
+// 16 bytes per edge plus 8 per vertex in the search; the first is the peak
+// when m is above about n. A header buys no more than the file can
+// hold: edges are checked against the memory available only as many as its
+// size has room for, and room is taken only as they are read.
+//
+// The rows are laid out without a miss to memory for each end: the reading
+// puts each end in the list of its block of vertices (sequential writes to
+// a few thousand places), and the lists are then sorted into rows a block at
+// a time, a block's offsets and rows staying in the cache. No array of the
+// edges as read is kept: the lists take their place, and give their memory
+// back as the rows take theirs.
 // On any fault it writes one line `bipartite: FILE: what is wrong` to
 // standard error, leaves bipartite.out empty and ends with status 1.
 #include <algorithm>
@@ -26,6 +33,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -74,34 +82,110 @@ int read_end(int e, int n) {
 }
 
 // One entry of a vertex's row: the other end of an edge at the vertex, and
-// the edge. Kept together, the two cost one cache miss where the rows are
-// filled at random.
+// the edge.
 struct Entry {
     int neighbour;
     int edge_id;
 };
 
-// A vertex's counts of neighbours on its own side and across, together for
-// the same reason: a move updates both of each neighbour's.
-struct Counts {
-    int cross, same;
+// Ends of edges in the order read: each end's vertex (within its block),
+// its neighbour and its edge, an array of each. They grow a chunk at a
+// time, as their number is unknown until the file ends. A chunk is larger
+// than the 128 KiB from which allocators give a block its own mapping, so
+// that freeing it gives it back to the system, and it is not zero-filled,
+// so that of the last chunk only the pages written are taken.
+struct Chunk {
+    static constexpr int size = 1 << 14;
+    std::uint16_t vertex[size];
+    int neighbour[size];
+    int edge_id[size];
 };
 
+class Ends {
+  public:
+    void add(int vertex, int neighbour, int edge_id) {
+        if (last_ == Chunk::size) {
+            chunks_.emplace_back(new Chunk);
+            chunk_ = chunks_.back().get();
+            last_ = 0;
+        }
+        chunk_->vertex[last_] = static_cast<std::uint16_t>(vertex);
+        chunk_->neighbour[last_] = neighbour;
+        chunk_->edge_id[last_] = edge_id;
+        ++last_;
+    }
+
+    // Calls f(vertex, neighbour, edge_id) for each end in order. Taking
+    // them frees each chunk once it is done, and leaves no ends.
+    template <class F>
+    void visit(F f) const {
+        for (std::size_t c = 0; c < chunks_.size(); ++c) visit_chunk(c, f);
+    }
+    template <class F>
+    void take(F f) {
+        for (std::size_t c = 0; c < chunks_.size(); ++c) {
+            visit_chunk(c, f);
+            chunks_[c].reset();
+        }
+        *this = Ends();
+    }
+
+  private:
+    template <class F>
+    void visit_chunk(std::size_t c, F& f) const {
+        const Chunk& chunk = *chunks_[c];
+        const int count = c + 1 < chunks_.size() ? Chunk::size : last_;
+        for (int k = 0; k < count; ++k) f(chunk.vertex[k], chunk.neighbour[k], chunk.edge_id[k]);
+    }
+
+    std::vector<std::unique_ptr<Chunk>> chunks_;
+    Chunk* chunk_ = nullptr;  // the last
+    int last_ = Chunk::size;  // ends in the last chunk
+};
+
+const std::size_t page_bytes = 4096;
+
+// The most bytes of rows laid out at once: the cache that the layout works
+// in (1 MiB of second-level cache a core here). TODO measured
+const std::size_t part_bytes = 2 << 20;
+
+// Blocks of 2^shift vertices, a block's rows averaging at most half of
+// `part_bytes`, so that a random graph's blocks are seldom split; at most
+// 2^16, so that a vertex within its block fits in 16 bits.
+int block_shift(unsigned long long n, unsigned long long m) {
+    const unsigned long long row_bytes = 2 * m * sizeof(Entry);  // of all rows
+    int shift = 16;
+    while (shift > 0 && (row_bytes << shift) / n > part_bytes / 2) --shift;
+    return shift;
+}
+
 // Peak bytes of the run for n vertices and m >= 0 edges: main's arrays and
-// the program itself. While the rows are filled, the edges read are kept
-// beside them; during the search the sides, counts, move bits and the
-// answer (at most m / 2 edges) take their place.
+// the program itself. While the rows are laid out, the ends not yet in a row
+// are kept in the lists beside them, and a block's rows are taken before
+// they are written: at most half of `part_bytes` in a random graph, at most
+// `part_bytes` in any; during the search the vertices' states and
+// the move bits take the lists' place.
 unsigned long long footprint(unsigned long long n, unsigned long long m) {
     // Its code, libraries and buffers: 1.1 MB measured, with the file system
     // library linked in.
     const unsigned long long program = 1536 << 10;
-    const unsigned long long rows = (n + 1) * sizeof(std::uint32_t) + 2 * m * sizeof(Entry);
-    const unsigned long long filling = rows + m * sizeof(std::pair<int, int>);
+    const int shift = block_shift(n, m);
+    const unsigned long long offsets = (n + 1) * sizeof(std::uint32_t);
+    const unsigned long long rows = 2 * m * sizeof(Entry);
+    // A chunk's mapping takes a page more for the allocator's header, and
+    // the last chunk of a list a partly filled page for each of its arrays:
+    // in every block that has ends, and in each part of a block split.
+    const unsigned long long chunk_bytes = (sizeof(Chunk) / page_bytes + 1) * page_bytes;
+    const unsigned long long lists =
+        2 * m * chunk_bytes / Chunk::size +
+        3 * page_bytes * (std::min(((n - 1) >> shift) + 1, 2 * m) + 2 * rows / part_bytes + 1);
+    const unsigned long long laying_out = offsets + (sizeof(std::uint32_t) << shift) + lists +
+                                          std::min<unsigned long long>(rows, part_bytes / 2);
     // Each level of move bits has 1/64 of the words of the one below.
     const unsigned long long bits = ((n + 63) / 64 + 2) * sizeof(std::uint64_t) * 64 / 63;
     const unsigned long long searching =
-        rows + n * (sizeof(std::uint8_t) + sizeof(Counts)) + bits + m / 2 * sizeof(int);
-    return program + std::max(filling, searching);
+        offsets + rows + n * sizeof(std::int32_t) + bits;
+    return program + std::max(laying_out, searching);
 }
 
 // The most edges that the input can hold, when that is fewer than m: each
@@ -114,8 +198,7 @@ int edges_held(int m) {
 }
 
 // `count` zeros; with `huge`, in huge pages where the system gives them,
-// advised before anything touches the memory. Where the hint pays is
-// measured in the platform file.
+// advised before anything touches the memory.
 template <class T>
 std::vector<T> zeros(std::size_t count, bool huge) {
     std::vector<T> v;
@@ -123,6 +206,44 @@ std::vector<T> zeros(std::size_t count, bool huge) {
     if (huge) advise_huge_pages(v.data(), count * sizeof(T));
     v.resize(count);
     return v;
+}
+
+// Lays out the rows of the `width` vertices from `base` on, whose ends are
+// `list`, into `adj` from offsets[base] on, and sets offsets[base + 1] to
+// offsets[base + width]. `degree` has room for `width` counts.
+void lay_out(Ends& list, int base, int width, std::uint32_t* offsets, Entry* adj,
+             std::uint32_t* degree) {
+    std::fill(degree, degree + width, 0);
+    list.visit([&](int v, int, int) { ++degree[v]; });
+    // For now offsets[base + 1 + v] is where the next end of vertex v goes:
+    // at the start of its row, and at its end once all are written.
+    std::uint32_t* const next = offsets + base + 1;
+    std::uint32_t at = offsets[base];
+    for (int v = 0; v < width; ++v) {
+        next[v] = at;
+        at += degree[v];
+    }
+    const auto write = [&](int v, int neighbour, int edge_id) {
+        adj[next[v]++] = {neighbour, edge_id};
+    };
+    if ((at - offsets[base]) * sizeof(Entry) <= part_bytes) return list.take(write);
+
+    // A block whose rows are past the cache, as where many edges meet a few
+    // vertices, is split into parts of whole rows, of at most `part_bytes`
+    // each or one row: written all at once, its rows would be taken while
+    // its list is still held.
+    std::vector<int> part_of(width);
+    int parts = 0;
+    for (int v = 0, first = 0; v < width; ++v) {
+        if (v > first && (next[v] + degree[v] - next[first]) * sizeof(Entry) > part_bytes) {
+            ++parts;
+            first = v;
+        }
+        part_of[v] = parts;
+    }
+    std::vector<Ends> lists(parts + 1);
+    list.take([&](int v, int neighbour, int edge_id) { lists[part_of[v]].add(v, neighbour, edge_id); });
+    for (Ends& part : lists) part.take(write);
 }
 
 // The index of the lowest set bit of `word`, which is not 0: isolated by
@@ -140,22 +261,26 @@ int lowest_bit(std::uint64_t word) {
     return table.at[((word & (0 - word)) * de_bruijn) >> 58];
 }
 
-// Writes the count of `removed` and, if any, their edge numbers on one
-// line. False as soon as a write fails.
-bool print(const std::vector<int>& removed) {
-    static char buf[1 << 16];
-    std::size_t len = std::to_chars(buf, buf + sizeof buf, removed.size()).ptr - buf;
-    buf[len++] = '\n';
-    for (std::size_t x = 0; x < removed.size(); ++x) {
-        if (len > sizeof buf - 16) {
-            if (std::fwrite(buf, 1, len, stdout) != len) return false;
-            len = 0;
-        }
-        len = std::to_chars(buf + len, buf + sizeof buf, removed[x] + 1).ptr - buf;
-        buf[len++] = x + 1 < removed.size() ? ' ' : '\n';
+// The answer on its way to bipartite.out: numbers, each followed by a blank
+// or a line end. False as soon as a write fails.
+class Output {
+  public:
+    bool put(unsigned long long number, char after) {
+        if (len_ > sizeof buf_ - 24 && !flush()) return false;
+        len_ = std::to_chars(buf_ + len_, buf_ + sizeof buf_, number).ptr - buf_;
+        buf_[len_++] = after;
+        return true;
     }
-    return std::fwrite(buf, 1, len, stdout) == len;
-}
+    bool flush() {
+        const bool written = std::fwrite(buf_, 1, len_, stdout) == len_;
+        len_ = 0;
+        return written;
+    }
+
+  private:
+    char buf_[1 << 16];
+    std::size_t len_ = 0;
+};
 
 }  // namespace
 
@@ -183,16 +308,28 @@ int main() try {
                              memory_text(static_cast<double>(available)) + " is available");
     }
 
-    // The arrays that the search reads at random ask for huge pages; the
-    // edges as read and the offsets only in a graph of more than 2 GiB.
+    // Huge pages (see advise_huge_pages) for the vertices' states, which the
+    // search reads at random, and for the offsets of the rows only in a graph
+    // of more than 2 GiB. The rows ask for none: they are written as the
+    // lists give their pages back, and the system hands those straight on to
+    // small pages, while a huge page is memory fresh to the process, costly
+    // to take on a VM. Paired runs on a 2-core VM, random graphs of n
+    // vertices and m edges, wall time of asking for the rows too against the
+    // rule (medians of 7 to 11 pairs):
+    //   10^6, 2*10^6                        0.96
+    //   10^7, 10^6 among the last 10^5      0.97
+    //   10^7, 2*10^7                        1.17
+    //   10^8, 2*10^8 (4.4 GB)               1.20 (56.5 s against 46.8 s, one run each)
+    // Asking for the states took 0.98 of the time of not asking at 10^7,
+    // 1.01 at 10^6; at 10^8 the offsets without a hint searched 3 % slower
+    // (one run).
     const bool large = needs > 2ULL << 30;
 
-    // All edges are read first, so that every vertex's row of neighbours can
-    // be laid out once its degree is known. Their room is zero-filled, then
-    // emptied: its pages taken in one pass before the reading, which at 10^8
-    // vertices was 7 % faster than as the reading reaches them.
-    auto ends = zeros<std::pair<int, int>>(held, large);
-    ends.clear();
+    // Each end goes to the list of its vertex's block, so that the rows of a
+    // block can be laid out in the cache once all are read.
+    const int shift = block_shift(n, held);
+    std::vector<Ends> blocks(((n - 1) >> shift) + 1);
+    const int within = (1 << shift) - 1;
     for (int e = 0; e < m; ++e) {
         const int u = read_end(e, n);
         const int v = read_end(e, n);
@@ -201,51 +338,49 @@ int main() try {
         if (u == v)
             fail(input_name, label("edge", e + 1) + ": vertex " + std::to_string(u + 1) +
                                  " is joined to itself");
-        ends.emplace_back(u, v);
+        blocks[u >> shift].add(u & within, v, e);
+        blocks[v >> shift].add(v & within, u, e);
     }
-    // offsets[i] becomes the number of edge ends at vertices 0..i: the end of
-    // vertex i's row. Counted apart from the reading, these scattered
-    // increments overlap each other's cache misses. 2m < 2^32 ends in all.
-    auto offsets = zeros<std::uint32_t>(static_cast<std::size_t>(n) + 1, large);
-    for (const auto& [u, v] : ends) {
-        ++offsets[u];
-        ++offsets[v];
-    }
-    for (int i = 1; i < n; ++i) offsets[i] += offsets[i - 1];
-    offsets[n] = static_cast<std::uint32_t>(2 * ends.size());
 
     // Vertex i's row is adj[offsets[i]] to adj[offsets[i + 1] - 1], its
-    // neighbours in the order the edges were read. The rows are filled from
-    // their ends with the edges taken last to first, which moves offsets[i]
-    // back to the start of row i.
-    auto adj = zeros<Entry>(2 * ends.size(), true);
-    for (int e = static_cast<int>(ends.size()) - 1; e >= 0; --e) {
-        const auto [u, v] = ends[e];
-        adj[--offsets[u]] = {v, e};
-        adj[--offsets[v]] = {u, e};
-    }
-    ends = std::vector<std::pair<int, int>>();  // frees it: `ends = {}` keeps the capacity
-
-    // A byte a side, apart from the counts: the sides of ten million
-    // vertices fit in a cache, and collecting reads the side of every entry.
-    auto side = zeros<std::uint8_t>(n, true);
-    auto counts = zeros<Counts>(n, true);
-    side[0] = 1;
-    // Only vertex 1 (index 0) starts on side 1, so an entry joins two
-    // vertices on one side exactly when both of them or neither is vertex 1:
-    // the same test as side[w] == side[i], without a look-up at random.
-    for (int i = 0; i < n; ++i) {
-        for (std::size_t j = offsets[i]; j < offsets[i + 1]; ++j) {
-            if ((adj[j].neighbour == 0) == (i == 0)) {
-                ++counts[i].same;
-            } else {
-                ++counts[i].cross;
-            }
+    // neighbours in the order the edges were read. 2m < 2^32 ends in all.
+    // The rows are not zero-filled: their pages are taken as the lists give
+    // theirs back.
+    const std::size_t ends = 2 * static_cast<std::size_t>(m);
+    auto offsets = zeros<std::uint32_t>(static_cast<std::size_t>(n) + 1, large);
+    std::unique_ptr<Entry[]> adj(new Entry[ends]);
+    {
+        std::vector<std::uint32_t> degree(std::size_t{1} << shift);
+        for (std::size_t b = 0; b < blocks.size(); ++b) {
+            const int base = static_cast<int>(b << shift);
+            lay_out(blocks[b], base, std::min(n - base, within + 1), offsets.data(), adj.get(),
+                    degree.data());
         }
+        blocks = std::vector<Ends>();
     }
+
+    // A vertex's state, one int: its count difference (neighbours across
+    // minus neighbours on its side) with the lowest bit replaced by its
+    // side. That bit of the difference is the parity of the vertex's degree,
+    // which its row gives; a move changes each neighbour's difference by 2,
+    // which leaves it alone; and the state is negative exactly when the
+    // difference is, that is when the vertex is to move. Where a byte of side
+    // and two counts were looked up, a move takes one cache miss a neighbour.
+    // The differences lie within the degrees, within 32 bits.
+    auto state = zeros<std::int32_t>(n, true);
+    const auto degree = [&](int i) { return offsets[i + 1] - offsets[i]; };
+    // Only vertex 1 (index 0) starts on side 1, and it is joined to no
+    // vertex on its side: every other vertex starts with all its neighbours
+    // on its side but vertex 1, that is with the difference of its degree
+    // taken from twice the edges that join it to vertex 1, which vertex 1's
+    // row lists.
+    for (int i = 1; i < n; ++i)
+        state[i] = static_cast<std::int32_t>(-static_cast<long long>(degree(i)) & ~1LL);
+    for (std::size_t j = offsets[0]; j < offsets[1]; ++j) state[adj[j].neighbour] += 2;
+    state[0] = static_cast<std::int32_t>((degree(0) & ~1U) | 1);
 
     // The move bits and the levels above them. Bit i % 64 of levels[0][i / 64]
-    // is set exactly when counts[i].cross < counts[i].same; a bit of each level above is
+    // is set exactly when vertex i is to move; a bit of each level above is
     // set when the corresponding word of the level below is not 0. The top
     // level is one word, and from it one word per level leads down to the
     // lowest vertex to move, without reading the words before it.
@@ -260,7 +395,7 @@ int main() try {
     // does, or 0, which only clearing one does: `movable` is the bit that
     // the level above wants for it too.
     const auto update_bit = [&](int i) {
-        const bool movable = counts[i].cross < counts[i].same;
+        const bool movable = state[i] < 0;
         for (std::size_t at = static_cast<std::size_t>(i), level = 0; level < levels.size();
              at /= 64, ++level) {
             std::uint64_t& word = levels[level][at / 64];
@@ -272,44 +407,56 @@ int main() try {
     for (int i = 0; i < n; ++i) update_bit(i);
 
     for (;;) {
-        // The first vertex with cross < same, as a scan from vertex 1 would
-        // find it.
+        // The first vertex to move, as a scan from vertex 1 would find it.
         if (levels.back()[0] == 0) break;
         std::size_t x = 0;
         for (std::size_t level = levels.size(); level-- > 0;)
             x = x * 64 + lowest_bit(levels[level][x]);
         const int d = static_cast<int>(x);
 
+        // Each neighbour on d's side gains one across and loses one on its
+        // side; each across, the other way round.
+        const int own = state[d] & 1;
         for (std::size_t j = offsets[d]; j < offsets[d + 1]; ++j) {
             const int w = adj[j].neighbour;
-            if (side[w] == side[d]) {
-                --counts[w].same;
-                ++counts[w].cross;
-            } else {
-                --counts[w].cross;
-                ++counts[w].same;
-            }
+            state[w] += (state[w] & 1) == own ? 2 : -2;
             update_bit(w);
         }
-        std::swap(counts[d].cross, counts[d].same);
-        side[d] ^= 1;
+        const std::int32_t difference = (state[d] & ~1) | static_cast<std::int32_t>(degree(d) & 1);
+        state[d] = (-difference & ~1) | (own ^ 1);
         update_bit(d);
     }
 
-    // Each same-side edge once, at its lower end. The cheap test comes
-    // first, so that only half of the entries look up a side.
-    std::vector<int> removed;
-    removed.reserve(m / 2);
+    // The sides, a bit each, in the move bits' lowest level, which the
+    // search has left 0: the sides of a hundred million vertices fit in a
+    // cache, and collecting reads the side of every other entry. The count
+    // of the same-side edges, each counted at both its ends, on the way.
+    std::vector<std::uint64_t>& side = levels[0];
+    const auto side_of = [&](int i) { return side[i / 64] >> (i % 64) & 1; };
+    unsigned long long left = 0;
+    for (int i = 0; i < n; ++i) {
+        side[i / 64] |= std::uint64_t(state[i] & 1) << (i % 64);
+        const std::int32_t difference = (state[i] & ~1) | static_cast<std::int32_t>(degree(i) & 1);
+        left += (degree(i) - static_cast<long long>(difference)) / 2;
+    }
+    left /= 2;
+
+    // The count, then each same-side edge once, at its lower end; the cheap
+    // test comes first, so that only half of the entries look up a side.
+    static Output out;
+    errno = 0;
+    if (!out.put(left, '\n')) fail_output(true);
     for (int i = 0; i < n; ++i) {
         for (std::size_t j = offsets[i]; j < offsets[i + 1]; ++j) {
             const int w = adj[j].neighbour;
-            if (w > i && side[w] == side[i]) removed.push_back(adj[j].edge_id);
+            if (w > i && side_of(w) == side_of(i) &&
+                !out.put(adj[j].edge_id + 1, --left ? ' ' : '\n'))
+                fail_output(true);
         }
     }
 
     // A full disk often shows only when the last buffer is flushed or closed.
-    errno = 0;
-    if (!print(removed) || std::fflush(stdout) != 0) fail_output(true);
+    if (!out.flush() || std::fflush(stdout) != 0) fail_output(true);
     if (std::fclose(stdout) != 0) fail_output(false);
     return 0;
 } catch (const std::bad_alloc&) {

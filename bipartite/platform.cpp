@@ -12,21 +12,6 @@
 // without MemAvailable: physical memory, and the address space as on Linux.
 // Huge pages: on Linux, madvise(MADV_HUGEPAGE), since transparent huge pages
 // are often given only to memory that asks for them; elsewhere nothing.
-// The kernel's cost of a huge page fault can outweigh the page-table walks
-// it saves. bipartite asks for them for the arrays that its search reads at
-// random (the rows of neighbours, the sides and the counts), and for the
-// edges as read and the offsets of the rows only in a graph of more than
-// 2 GiB. Paired runs on a 2-core VM, random graphs of n vertices and m
-// edges, wall time against no hint at all (medians of 7 to 11 pairs):
-//   n, m                             hint on all   the rule
-//   10^6, 2*10^6                        0.96         0.97
-//   10^7, 10^6 among the last 10^5      0.96         0.92
-//   10^7, 2*10^7                        1.00         0.98
-// At 10^7 and 2*10^7 the hint on all took three times the kernel time of
-// no hint. At 10^8 and 2*10^8 (5.2 GB) the rule asks for all: 0.97 of the
-// time of asking for all as before (3 pairs), about 0.75 of the time with
-// no hint (61 s against 81 s, not paired); asking only for the arrays read
-// at random took 1.18 of the time there.
 #include "platform.h"
 
 #include <algorithm>

@@ -20,6 +20,6 @@ std::string memory_text(double bytes);
 // Asks for huge pages for the `bytes` at `start`, which nothing has touched
 // yet: random accesses to an array of many MB spend much of their time on
 // page-table walks, which huge pages make rare. Only a hint: it does nothing
-// where the system has no such request, or refuses it. Where it pays, and
-// where it costs more than it saves, is measured in the platform file.
+// where the system has no such request, or refuses it. It can cost more
+// than it saves: a program measures where it pays.
 void advise_huge_pages(void* start, std::size_t bytes);

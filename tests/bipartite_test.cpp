@@ -70,7 +70,7 @@ TEST(Bipartite, RefusesAGraphBeyondItsAddressSpace) {
     Scratch folder;
     folder.write("bipartite.in", "100000000 0\n");
     expect_refusal(folder.run(PROGRAM, "bipartite.out", small),
-                   "bipartite: bipartite.in: a graph of 100000000 vertices needs 1.3 GB; ");
+                   "bipartite: bipartite.in: a graph of 100000000 vertices needs 814.3 MB; ");
     for (const char* header : {"2 500000000", "2 2147483647"}) {
         folder.write("bipartite.in", header + std::string("\n1 2\n"));
         expect_failure(folder.run(PROGRAM, "bipartite.out", small),
@@ -96,7 +96,7 @@ TEST(Bipartite, NeedsWhatARunTakes) {
             }
             folder.write("bipartite.in", input);
         }
-        const Outcome refused = folder.run(PROGRAM, "bipartite.out", {16L << 20, {}, 0});
+        const Outcome refused = folder.run(PROGRAM, "bipartite.out", {8L << 20, {}, 0});
         const std::size_t at = refused.err.find(" needs ");
         ASSERT_NE(at, std::string::npos) << refused.err;
         const double needs = std::stod(refused.err.substr(at + 7)) * 1e6;  // "25.8 MB"
@@ -124,10 +124,10 @@ TEST(Bipartite, RefusesAGraphOverAControlGroupLimit) {
         std::uintmax_t size;
         const char* output;
     } cases[] = {
-        {"100000000 0\n", 0, "a graph of 100000000 vertices needs 1.3 GB; 1.1 GB is available"},
-        {"2147483647 0\n", 0, "a graph of 2147483647 vertices needs 28.2 GB; 1.1 GB is available"},
+        {"200000000 0\n", 0, "a graph of 200000000 vertices needs 1.6 GB; 1.1 GB is available"},
+        {"2147483647 0\n", 0, "a graph of 2147483647 vertices needs 17.5 GB; 1.1 GB is available"},
         {"1000 2147483647\n", 4ULL << 31,
-         "a graph of 1000 vertices and 2147483647 edges needs 51.5 GB; 1.1 GB is available"},
+         "a graph of 1000 vertices and 2147483647 edges needs 44.4 GB; 1.1 GB is available"},
     };
     for (const auto& c : cases) {
         Scratch folder;
