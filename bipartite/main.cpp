@@ -90,10 +90,10 @@ struct Entry {
 
 // Ends of edges in the order read: each end's vertex (within its block),
 // its neighbour and its edge, an array of each. They grow a chunk at a
-// time, as their number is unknown until the file ends. A chunk is larger
-// than the 128 KiB from which allocators give a block its own mapping, so
-// that freeing it gives it back to the system, and it is not zero-filled,
-// so that of the last chunk only the pages written are taken.
+// time, as their number is unknown until the file ends. A chunk is mapped
+// apart (main asks for it), so that freeing it gives it back to the system,
+// and it is not zero-filled, so that of the last chunk only the pages
+// written are taken.
 struct Chunk {
     static constexpr int size = 1 << 14;
     std::uint16_t vertex[size];
@@ -145,25 +145,28 @@ class Ends {
 
 const std::size_t page_bytes = 4096;
 
-// The most bytes of rows laid out at once: the cache that the layout works
-// in (1 MiB of second-level cache a core here). TODO measured
-const std::size_t part_bytes = 2 << 20;
+// The rows that a block of vertices averages at most: a block's rows, and
+// its offsets, mostly in the second-level cache as it is laid out. Fewer,
+// larger blocks read faster, their ends going to fewer places at once. At
+// 10^8 vertices and 2*10^8 edges, reading and laying out took 9.4 and 2.0 s
+// of user time with blocks of 2^16 vertices (2 MiB of rows), 10.3 and 1.4 s
+// with 2^15, and 25.7 and 1.3 s with 2^13.
+const std::size_t block_bytes = 2 << 20;
 
-// Blocks of 2^shift vertices, a block's rows averaging at most half of
-// `part_bytes`, so that a random graph's blocks are seldom split; at most
-// 2^16, so that a vertex within its block fits in 16 bits.
+// Blocks of 2^shift vertices, as large as `block_bytes` lets them be, and
+// at most 2^16, so that a vertex within its block fits in 16 bits.
 int block_shift(unsigned long long n, unsigned long long m) {
     const unsigned long long row_bytes = 2 * m * sizeof(Entry);  // of all rows
     int shift = 16;
-    while (shift > 0 && (row_bytes << shift) / n > part_bytes / 2) --shift;
+    while (shift > 0 && (row_bytes << shift) / n > block_bytes) --shift;
     return shift;
 }
 
 // Peak bytes of the run for n vertices and m >= 0 edges: main's arrays and
 // the program itself. While the rows are laid out, the ends not yet in a row
 // are kept in the lists beside them, and a block's rows are taken before
-// they are written: at most half of `part_bytes` in a random graph, at most
-// `part_bytes` in any; during the search the vertices' states and
+// they are written: about `block_bytes` in a random graph, or where edges
+// crowd together, and at most twice that in any; during the search the vertices' states and
 // the move bits take the lists' place.
 unsigned long long footprint(unsigned long long n, unsigned long long m) {
     // Its code, libraries and buffers: 1.1 MB measured, with the file system
@@ -178,9 +181,9 @@ unsigned long long footprint(unsigned long long n, unsigned long long m) {
     const unsigned long long chunk_bytes = (sizeof(Chunk) / page_bytes + 1) * page_bytes;
     const unsigned long long lists =
         2 * m * chunk_bytes / Chunk::size +
-        3 * page_bytes * (std::min(((n - 1) >> shift) + 1, 2 * m) + 2 * rows / part_bytes + 1);
+        3 * page_bytes * (std::min(((n - 1) >> shift) + 1, 2 * m) + 2 * rows / block_bytes + 1);
     const unsigned long long laying_out = offsets + (sizeof(std::uint32_t) << shift) + lists +
-                                          std::min<unsigned long long>(rows, part_bytes / 2);
+                                          std::min<unsigned long long>(rows, block_bytes);
     // Each level of move bits has 1/64 of the words of the one below.
     const unsigned long long bits = ((n + 63) / 64 + 2) * sizeof(std::uint64_t) * 64 / 63;
     const unsigned long long searching =
@@ -226,16 +229,16 @@ void lay_out(Ends& list, int base, int width, std::uint32_t* offsets, Entry* adj
     const auto write = [&](int v, int neighbour, int edge_id) {
         adj[next[v]++] = {neighbour, edge_id};
     };
-    if ((at - offsets[base]) * sizeof(Entry) <= part_bytes) return list.take(write);
+    if ((at - offsets[base]) * sizeof(Entry) <= 2 * block_bytes) return list.take(write);
 
-    // A block whose rows are past the cache, as where many edges meet a few
-    // vertices, is split into parts of whole rows, of at most `part_bytes`
+    // A block of many more rows than most, as where edges crowd among a few
+    // vertices, is split into parts of whole rows, of at most `block_bytes`
     // each or one row: written all at once, its rows would be taken while
     // its list is still held.
     std::vector<int> part_of(width);
     int parts = 0;
     for (int v = 0, first = 0; v < width; ++v) {
-        if (v > first && (next[v] + degree[v] - next[first]) * sizeof(Entry) > part_bytes) {
+        if (v > first && (next[v] + degree[v] - next[first]) * sizeof(Entry) > block_bytes) {
             ++parts;
             first = v;
         }
@@ -285,6 +288,7 @@ class Output {
 }  // namespace
 
 int main() try {
+    map_apart(sizeof(Chunk));
     errno = 0;
     const bool input_open = std::freopen(input_name, "r", stdin) != nullptr;
     const std::string input_fault = failed("cannot open");

@@ -12,6 +12,8 @@
 // without MemAvailable: physical memory, and the address space as on Linux.
 // Huge pages: on Linux, madvise(MADV_HUGEPAGE), since transparent huge pages
 // are often given only to memory that asks for them; elsewhere nothing.
+// Mapping apart: glibc's mallopt(M_MMAP_THRESHOLD), which also fixes the
+// bound for good.
 #include "platform.h"
 
 #include <algorithm>
@@ -31,6 +33,9 @@
 #endif
 #ifdef __linux__
 #include <sys/mman.h>
+#endif
+#ifdef __GLIBC__
+#include <malloc.h>
 #endif
 
 namespace {
@@ -189,5 +194,11 @@ void advise_huge_pages([[maybe_unused]] void* start, [[maybe_unused]] std::size_
     const std::uintptr_t first = (reinterpret_cast<std::uintptr_t>(start) + huge - 1) / huge * huge;
     const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(start) + bytes) / huge * huge;
     if (first < end) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
+#endif
+}
+
+void map_apart([[maybe_unused]] std::size_t bytes) {
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, static_cast<int>(bytes));
 #endif
 }

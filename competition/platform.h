@@ -1,5 +1,5 @@
 // The only code of the program that differs by platform: how much memory it
-// may take, and a hint that big arrays want huge pages.
+// may take, and hints to the system on how to give it.
 #pragma once
 
 #include <cstddef>
@@ -23,3 +23,10 @@ std::string memory_text(double bytes);
 // where the system has no such request, or refuses it. It can cost more
 // than it saves: a program measures where it pays.
 void advise_huge_pages(void* start, std::size_t bytes);
+
+// Has every later allocation of `bytes` or more mapped apart, so that
+// freeing it gives its memory back to the system at once. glibc does so
+// from 128 KiB, but raises that bound to the size of each such block freed,
+// and then serves blocks of that size from a heap that keeps what they free.
+// Elsewhere nothing.
+void map_apart(std::size_t bytes);

@@ -6,14 +6,21 @@
 //
 // Time: 26 (n + 1) table stores, then at most 26 letter steps with two table
 // reads each per query, whatever its length. Memory: a fixed 100001 x 26
-// table, and a batch of queries.
+// table, and a chunk of queries.
 //
-// The queries are answered in batches, letter by letter across the batch:
-// one query's steps are a chain, each waiting on the table read of the one
-// before, but the steps of different queries are not, so that their reads
-// of the table (10 MB, past the caches) overlap. For the same reason the
-// table is stored by position: a query's 26 reads at its end lie together,
-// in two cache lines.
+// The queries are read in chunks, and a chunk is answered in batches, letter
+// by letter across the batch: one query's steps are a chain, each waiting
+// on the table read of the one before, but the steps of different queries
+// are not, so that their reads of the table (10 MB, past the first caches)
+// overlap. For the same reason the table is stored by position: a query's
+// 26 reads at its end lie together, in two cache lines. Where the word has
+// many distinct letters, so that a query takes many steps, a chunk is
+// worked in the order of the queries' ends, which keeps the reads at their
+// ends in the caches: with 10^5 letters of 26 kinds and 10^6 random
+// queries, answering took 0.66 of the time of the input order in chunks of
+// 2^16 queries, 0.65 in chunks of 2^17 and no less in chunks of 2^14. With
+// 2 kinds of letter, sorting cost 4 % of the whole run, and it is left out.
+// Letters that the word lacks take no step.
 //
 // On any fault it writes one line `minimal: FILE: what is wrong` to standard
 // error and ends with status 1; the answers to the queries before a bad
@@ -60,21 +67,34 @@ const char* const output_name = "minimal.out";
     std::exit(1);
 }
 
-// The queries of a batch, read and checked, whose answers are not written
-// yet: l..r, 0-based, both included (none when l > r). 4 at a time overlap
-// best: 2, 6, 8 and 16 were slower.
-const int batch_size = 4;
+// The queries of a chunk, read and checked, whose answers are not written
+// yet: l..r, 0-based, both included (none when l > r).
+const int chunk_size = 1 << 16;
 struct Range {
     int l, r;
 };
-Range batch[batch_size];
+Range chunk[chunk_size];
 int pending;
+int answers[chunk_size];
+
+// Queries answered together: 4 at a time overlap best; 2, 6, 8 and 16 were
+// slower.
+const int batch_size = 4;
+
+// The letters that the word holds, bit j for letter j: no range holds
+// another.
+std::uint32_t present;
+
+// Whether a chunk is worked in the order of its queries' ends: where the
+// word has at least this many distinct letters.
+const int sorted_from = 8;
+bool sorted;
 
 // The answers on their way to minimal.out.
 char out[1 << 16];
 std::size_t out_len;
 
-void answer_batch();
+void answer_chunk();
 void write_out();
 [[noreturn]] void fail_output();
 
@@ -83,7 +103,7 @@ void write_out();
 // An input fault: the answers to the queries before it are written first,
 // whole.
 [[noreturn]] void fail(const char* file, const std::string& what) {
-    answer_batch();
+    answer_chunk();
     write_out();
     if (cout.is_open() && !cout.flush()) fail_output();
     report(file, what);
@@ -159,19 +179,22 @@ void build(const std::string& word) {
     }
 }
 
-// Appends the sweep counts of the pending queries to `out`, in their order.
-// Each letter stops at its last occurrence behind the cursor if it has one
-// (reached by wrapping round the ring), else at its last occurrence ahead of
-// it.
-void answer_batch() {
+// The sweep counts of the `count` queries chunk[batch[x]] into
+// answers[batch[x]]. Each letter stops at its last occurrence behind the
+// cursor if it has one (reached by wrapping round the ring), else at its
+// last occurrence ahead of it.
+void answer_batch(const int* batch, int count) {
+    Range range[batch_size];
     int cursor[batch_size], total[batch_size];
-    for (int x = 0; x < pending; ++x) {
-        cursor[x] = batch[x].l;
+    for (int x = 0; x < count; ++x) {
+        range[x] = chunk[batch[x]];
+        cursor[x] = range[x].l;
         total[x] = 0;
     }
     for (int j = 0; j < 26; ++j) {
-        for (int x = 0; x < pending; ++x) {
-            const int l = batch[x].l, r = batch[x].r;
+        if ((present >> j & 1) == 0) continue;
+        for (int x = 0; x < count; ++x) {
+            const int l = range[x].l, r = range[x].r;
             const int p = asdasdasd[r + 1][j];  // last occurrence at or before r
             if (p < l) continue;                // not in the range
             if (p >= cursor[x]) {
@@ -188,9 +211,28 @@ void answer_batch() {
             }
         }
     }
+    for (int x = 0; x < count; ++x) answers[batch[x]] = total[x];
+}
+
+// Answers the pending queries and appends their counts to `out`, in their
+// order. The order of work, where it is sorted, is a counting sort on the
+// ends' rows of the table in groups of 32 (13 cache lines).
+void answer_chunk() {
+    static int order[chunk_size];
+    if (sorted) {
+        static int first[max_length / 32 + 2];  // of each group in `order`
+        std::fill(std::begin(first), std::end(first), 0);
+        for (int x = 0; x < pending; ++x) ++first[(chunk[x].r + 1) / 32 + 1];
+        for (std::size_t g = 1; g < std::size(first); ++g) first[g] += first[g - 1];
+        for (int x = 0; x < pending; ++x) order[first[(chunk[x].r + 1) / 32]++] = x;
+    } else {
+        for (int x = 0; x < pending; ++x) order[x] = x;
+    }
+    for (int x = 0; x < pending; x += batch_size)
+        answer_batch(order + x, std::min(batch_size, pending - x));
     for (int x = 0; x < pending; ++x) {
         if (out_len > sizeof out - 16) write_out();
-        out_len = std::to_chars(out + out_len, out + sizeof out, total[x]).ptr - out;
+        out_len = std::to_chars(out + out_len, out + sizeof out, answers[x]).ptr - out;
         out[out_len++] = '\n';
     }
     pending = 0;
@@ -212,6 +254,14 @@ int main() try {
     const std::string word = read_word();
     const int n = static_cast<int>(word.size());
     build(word);
+    int distinct = 0;
+    for (int j = 0; j < 26; ++j) {
+        if (asdasdasd[n][j] >= 0) {
+            present |= std::uint32_t{1} << j;
+            ++distinct;
+        }
+    }
+    sorted = distinct >= sorted_from;
 
     const int queries = read_int("the number of queries");
     for (int query = 1; query <= queries; ++query) {
@@ -222,10 +272,10 @@ int main() try {
             fail(input_name, label("query", query) + ": position " + std::to_string(a < 1 ? a : b) +
                                  " is outside 1.." + std::to_string(n));
         }
-        batch[pending++] = {a - 1, b - 1};
-        if (pending == batch_size) answer_batch();
+        chunk[pending++] = {a - 1, b - 1};
+        if (pending == chunk_size) answer_chunk();
     }
-    answer_batch();
+    answer_chunk();
     write_out();
     // A full disk often shows only when the last buffer is flushed on close.
     cout.close();
