@@ -102,7 +102,7 @@ struct Chunk {
 };
 
 class Ends {
-  public:
+public:
     void add(int vertex, int neighbour, int edge_id) {
         if (last_ == Chunk::size) {
             chunks_.emplace_back(new Chunk);
@@ -130,7 +130,7 @@ class Ends {
         *this = Ends();
     }
 
-  private:
+private:
     template <class F>
     void visit_chunk(std::size_t c, F& f) const {
         const Chunk& chunk = *chunks_[c];
@@ -145,12 +145,14 @@ class Ends {
 
 const std::size_t page_bytes = 4096;
 
-// The rows that a block of vertices averages at most: a block's rows, and
-// its offsets, mostly in the second-level cache as it is laid out. Fewer,
-// larger blocks read faster, their ends going to fewer places at once. At
-// 10^8 vertices and 2*10^8 edges, reading and laying out took 9.4 and 2.0 s
-// of user time with blocks of 2^16 vertices (2 MiB of rows), 10.3 and 1.4 s
-// with 2^15, and 25.7 and 1.3 s with 2^13.
+// The rows that a block of vertices averages at most, so that a block's
+// rows and offsets stay in the caches as it is laid out. Fewer, larger
+// blocks read faster, their ends going to fewer places at once. At 10^8
+// vertices and 2*10^8 edges, reading and laying out took 9.4 and 2.0 s of
+// user time with blocks of 2^16 vertices (2 MiB of rows), 10.3 to 13.1 and
+// 1.4 to 1.5 s with 2^15, and 25.7 and 1.3 s with 2^13. At 10^7 and
+// 2*10^7, laying out took 0.25 to 0.3 s for average rows of 256 KiB to
+// 4 MiB a block, differences within the noise.
 const std::size_t block_bytes = 2 << 20;
 
 // Blocks of 2^shift vertices, as large as `block_bytes` lets them be, and
@@ -163,11 +165,11 @@ int block_shift(unsigned long long n, unsigned long long m) {
 }
 
 // Peak bytes of the run for n vertices and m >= 0 edges: main's arrays and
-// the program itself. While the rows are laid out, the ends not yet in a row
-// are kept in the lists beside them, and a block's rows are taken before
-// they are written: about `block_bytes` in a random graph, or where edges
-// crowd together, and at most twice that in any; during the search the vertices' states and
-// the move bits take the lists' place.
+// the program itself. While the rows are laid out, the ends not yet in a
+// row are kept in the lists beside them, and a block's rows are taken
+// before they are written: at most about `block_bytes` in a random graph or
+// where edges crowd together, twice that in any. During the search the
+// vertices' states and the move bits take the lists' place.
 unsigned long long footprint(unsigned long long n, unsigned long long m) {
     // Its code, libraries and buffers: 1.1 MB measured, with the file system
     // library linked in.
@@ -186,8 +188,7 @@ unsigned long long footprint(unsigned long long n, unsigned long long m) {
                                           std::min<unsigned long long>(rows, block_bytes);
     // Each level of move bits has 1/64 of the words of the one below.
     const unsigned long long bits = ((n + 63) / 64 + 2) * sizeof(std::uint64_t) * 64 / 63;
-    const unsigned long long searching =
-        offsets + rows + n * sizeof(std::int32_t) + bits;
+    const unsigned long long searching = offsets + rows + n * sizeof(std::int32_t) + bits;
     return program + std::max(laying_out, searching);
 }
 
@@ -245,7 +246,8 @@ void lay_out(Ends& list, int base, int width, std::uint32_t* offsets, Entry* adj
         part_of[v] = parts;
     }
     std::vector<Ends> lists(parts + 1);
-    list.take([&](int v, int neighbour, int edge_id) { lists[part_of[v]].add(v, neighbour, edge_id); });
+    list.take(
+        [&](int v, int neighbour, int edge_id) { lists[part_of[v]].add(v, neighbour, edge_id); });
     for (Ends& part : lists) part.take(write);
 }
 
@@ -267,7 +269,7 @@ int lowest_bit(std::uint64_t word) {
 // The answer on its way to bipartite.out: numbers, each followed by a blank
 // or a line end. False as soon as a write fails.
 class Output {
-  public:
+public:
     bool put(unsigned long long number, char after) {
         if (len_ > sizeof buf_ - 24 && !flush()) return false;
         len_ = std::to_chars(buf_ + len_, buf_ + sizeof buf_, number).ptr - buf_;
@@ -280,7 +282,7 @@ class Output {
         return written;
     }
 
-  private:
+private:
     char buf_[1 << 16];
     std::size_t len_ = 0;
 };
@@ -368,11 +370,14 @@ int main() try {
     // side. That bit of the difference is the parity of the vertex's degree,
     // which its row gives; a move changes each neighbour's difference by 2,
     // which leaves it alone; and the state is negative exactly when the
-    // difference is, that is when the vertex is to move. Where a byte of side
-    // and two counts were looked up, a move takes one cache miss a neighbour.
-    // The differences lie within the degrees, within 32 bits.
+    // difference is, that is when the vertex is to move. One int, not a byte
+    // of side and two counts: a move takes one cache miss a neighbour. The
+    // differences lie within the degrees, within 32 bits.
     auto state = zeros<std::int32_t>(n, true);
     const auto degree = [&](int i) { return offsets[i + 1] - offsets[i]; };
+    const auto difference = [&](int i) {
+        return (state[i] & ~1) | static_cast<std::int32_t>(degree(i) & 1);
+    };
     // Only vertex 1 (index 0) starts on side 1, and it is joined to no
     // vertex on its side: every other vertex starts with all its neighbours
     // on its side but vertex 1, that is with the difference of its degree
@@ -426,8 +431,7 @@ int main() try {
             state[w] += (state[w] & 1) == own ? 2 : -2;
             update_bit(w);
         }
-        const std::int32_t difference = (state[d] & ~1) | static_cast<std::int32_t>(degree(d) & 1);
-        state[d] = (-difference & ~1) | (own ^ 1);
+        state[d] = (-difference(d) & ~1) | (own ^ 1);
         update_bit(d);
     }
 
@@ -440,8 +444,7 @@ int main() try {
     unsigned long long left = 0;
     for (int i = 0; i < n; ++i) {
         side[i / 64] |= std::uint64_t(state[i] & 1) << (i % 64);
-        const std::int32_t difference = (state[i] & ~1) | static_cast<std::int32_t>(degree(i) & 1);
-        left += (degree(i) - static_cast<long long>(difference)) / 2;
+        left += (degree(i) - static_cast<long long>(difference(i))) / 2;
     }
     left /= 2;
 

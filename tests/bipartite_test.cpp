@@ -86,8 +86,10 @@ TEST(Bipartite, RefusesAGraphBeyondItsAddressSpace) {
 TEST(Bipartite, NeedsWhatARunTakes) {
     if (!can_limit_address_space()) GTEST_SKIP() << "no address-space limit here";
     std::mt19937 random(8);
-    const std::tuple<int, int, int> graphs[] = {  // n, m, the vertices the edges join
-        {200000, 1000000, 200000}, {200000, 1000000, 16384}, {1000000, 200000, 1000000}};
+    const std::tuple<int, int, int> graphs[] = {// n, m, the vertices the edges join
+                                                {200000, 1000000, 200000},
+                                                {200000, 1000000, 16384},
+                                                {1000000, 200000, 1000000}};
     for (const auto& [n, m, among] : graphs) {
         Scratch folder;
         {  // gone before the runs, whose peaks count what the test held when it started them
