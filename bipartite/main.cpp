@@ -165,11 +165,12 @@ int block_shift(unsigned long long n, unsigned long long m) {
 }
 
 // Peak bytes of the run for n vertices and m >= 0 edges: main's arrays and
-// the program itself. While the rows are laid out, the ends not yet in a
-// row are kept in the lists beside them, and a block's rows are taken
-// before they are written: at most about `block_bytes` in a random graph or
-// where edges crowd together, twice that in any. During the search the
-// vertices' states and the move bits take the lists' place.
+// the program itself. The layout's peak is at its start, where m >= n,
+// which is where it rules: the lists of all the ends beside the first
+// block's offsets, counts and rows, whose pages are taken before the rows
+// are written (at most about `block_bytes` in a random graph or where edges
+// crowd together, twice that in any). During the search the vertices'
+// states, the move bits and the sides take the lists' place.
 unsigned long long footprint(unsigned long long n, unsigned long long m) {
     // Its code, libraries and buffers: 1.1 MB measured, with the file system
     // library linked in.
@@ -184,11 +185,12 @@ unsigned long long footprint(unsigned long long n, unsigned long long m) {
     const unsigned long long lists =
         2 * m * chunk_bytes / Chunk::size +
         3 * page_bytes * (std::min(((n - 1) >> shift) + 1, 2 * m) + 2 * rows / block_bytes + 1);
-    const unsigned long long laying_out = offsets + (sizeof(std::uint32_t) << shift) + lists +
+    const unsigned long long laying_out = 2 * (sizeof(std::uint32_t) << shift) + lists +
                                           std::min<unsigned long long>(rows, block_bytes);
     // Each level of move bits has 1/64 of the words of the one below.
     const unsigned long long bits = ((n + 63) / 64 + 2) * sizeof(std::uint64_t) * 64 / 63;
-    const unsigned long long searching = offsets + rows + n * sizeof(std::int32_t) + bits;
+    const unsigned long long sides = (n + 63) / 64 * sizeof(std::uint64_t);
+    const unsigned long long searching = offsets + rows + n * sizeof(std::int32_t) + bits + sides;
     return program + std::max(laying_out, searching);
 }
 
@@ -201,15 +203,14 @@ int edges_held(int m) {
     return error ? m : static_cast<int>(std::min<std::uintmax_t>(m, size / 4));
 }
 
-// `count` zeros; with `huge`, in huge pages where the system gives them,
-// advised before anything touches the memory.
+// Room for `count` values, not filled: its pages are taken as they are
+// written. With `huge`, in huge pages where the system gives them, advised
+// before anything touches the memory.
 template <class T>
-std::vector<T> zeros(std::size_t count, bool huge) {
-    std::vector<T> v;
-    v.reserve(count);
-    if (huge) advise_huge_pages(v.data(), count * sizeof(T));
-    v.resize(count);
-    return v;
+std::unique_ptr<T[]> room(std::size_t count, bool huge) {
+    std::unique_ptr<T[]> values(new T[count]);
+    if (huge) advise_huge_pages(values.get(), count * sizeof(T));
+    return values;
 }
 
 // Lays out the rows of the `width` vertices from `base` on, whose ends are
@@ -350,16 +351,16 @@ int main() try {
 
     // Vertex i's row is adj[offsets[i]] to adj[offsets[i + 1] - 1], its
     // neighbours in the order the edges were read. 2m < 2^32 ends in all.
-    // The rows are not zero-filled: their pages are taken as the lists give
-    // theirs back.
+    // The rows take their pages as the lists give theirs back.
     const std::size_t ends = 2 * static_cast<std::size_t>(m);
-    auto offsets = zeros<std::uint32_t>(static_cast<std::size_t>(n) + 1, large);
-    std::unique_ptr<Entry[]> adj(new Entry[ends]);
+    const auto offsets = room<std::uint32_t>(static_cast<std::size_t>(n) + 1, large);
+    const auto adj = room<Entry>(ends, false);
+    offsets[0] = 0;
     {
         std::vector<std::uint32_t> degree(std::size_t{1} << shift);
         for (std::size_t b = 0; b < blocks.size(); ++b) {
             const int base = static_cast<int>(b << shift);
-            lay_out(blocks[b], base, std::min(n - base, within + 1), offsets.data(), adj.get(),
+            lay_out(blocks[b], base, std::min(n - base, within + 1), offsets.get(), adj.get(),
                     degree.data());
         }
         blocks = std::vector<Ends>();
@@ -373,7 +374,7 @@ int main() try {
     // difference is, that is when the vertex is to move. One int, not a byte
     // of side and two counts: a move takes one cache miss a neighbour. The
     // differences lie within the degrees, within 32 bits.
-    auto state = zeros<std::int32_t>(n, true);
+    const auto state = room<std::int32_t>(n, true);
     const auto degree = [&](int i) { return offsets[i + 1] - offsets[i]; };
     const auto difference = [&](int i) {
         return (state[i] & ~1) | static_cast<std::int32_t>(degree(i) & 1);
@@ -415,6 +416,15 @@ int main() try {
     };
     for (int i = 0; i < n; ++i) update_bit(i);
 
+    // The sides again, a bit each, kept as vertices move: the sides of a
+    // hundred million vertices fit in a cache, and collecting reads the side
+    // of every other entry. And the count of same-side edges: at first those
+    // that miss vertex 1; a move turns those of the vertex moved across and
+    // its crossing ones to one side, which adds its difference.
+    std::vector<std::uint64_t> side((static_cast<std::size_t>(n) + 63) / 64, 0);
+    side[0] = 1;
+    long long same_side = m - static_cast<long long>(degree(0));
+
     for (;;) {
         // The first vertex to move, as a scan from vertex 1 would find it.
         if (levels.back()[0] == 0) break;
@@ -431,22 +441,14 @@ int main() try {
             state[w] += (state[w] & 1) == own ? 2 : -2;
             update_bit(w);
         }
+        same_side += difference(d);
+        side[d / 64] ^= std::uint64_t{1} << (d % 64);
         state[d] = (-difference(d) & ~1) | (own ^ 1);
         update_bit(d);
     }
 
-    // The sides, a bit each, in the move bits' lowest level, which the
-    // search has left 0: the sides of a hundred million vertices fit in a
-    // cache, and collecting reads the side of every other entry. The count
-    // of the same-side edges, each counted at both its ends, on the way.
-    std::vector<std::uint64_t>& side = levels[0];
     const auto side_of = [&](int i) { return side[i / 64] >> (i % 64) & 1; };
-    unsigned long long left = 0;
-    for (int i = 0; i < n; ++i) {
-        side[i / 64] |= std::uint64_t(state[i] & 1) << (i % 64);
-        left += (degree(i) - static_cast<long long>(difference(i))) / 2;
-    }
-    left /= 2;
+    auto left = static_cast<unsigned long long>(same_side);
 
     // The count, then each same-side edge once, at its lower end; the cheap
     // test comes first, so that only half of the entries look up a side.

@@ -71,7 +71,7 @@ TEST(Bipartite, RefusesAGraphBeyondItsAddressSpace) {
     Scratch folder;
     folder.write("bipartite.in", "100000000 0\n");
     expect_refusal(folder.run(PROGRAM, "bipartite.out", small),
-                   "bipartite: bipartite.in: a graph of 100000000 vertices needs 814.3 MB; ");
+                   "bipartite: bipartite.in: a graph of 100000000 vertices needs 826.8 MB; ");
     for (const char* header : {"2 500000000", "2 2147483647"}) {
         folder.write("bipartite.in", header + std::string("\n1 2\n"));
         expect_failure(folder.run(PROGRAM, "bipartite.out", small),
@@ -128,8 +128,8 @@ TEST(Bipartite, RefusesAGraphOverAControlGroupLimit) {
         std::uintmax_t size;
         const char* output;
     } cases[] = {
-        {"200000000 0\n", 0, "a graph of 200000000 vertices needs 1.6 GB; 1.1 GB is available"},
-        {"2147483647 0\n", 0, "a graph of 2147483647 vertices needs 17.5 GB; 1.1 GB is available"},
+        {"200000000 0\n", 0, "a graph of 200000000 vertices needs 1.7 GB; 1.1 GB is available"},
+        {"2147483647 0\n", 0, "a graph of 2147483647 vertices needs 17.7 GB; 1.1 GB is available"},
         {"1000 2147483647\n", 4ULL << 31,
          "a graph of 1000 vertices and 2147483647 edges needs 44.4 GB; 1.1 GB is available"},
     };
