@@ -114,7 +114,8 @@ TEST(Minimal, MatchesACursorWalkOnRandomWords) {
         }
         if (bad) input += faults[round % 4].query;
         const Outcome outcome = run(input);
-        const std::string shown = many ? word + " and " + std::to_string(count) + " more" : input;
+        const std::string shown =
+            many ? word + " with " + std::to_string(count) + " queries" : input;
         ASSERT_EQ(outcome.status, bad ? 1 : 0) << shown;
         ASSERT_EQ(outcome.err,
                   bad ? "minimal: minimal.in: " + faults[round % 4].message + "\n" : "")
