@@ -69,21 +69,35 @@ TEST(Minimal, MatchesACursorWalkOnRandomWords) {
     for (int round = 0; round < 1500; ++round) {
         // Every 125th round, more answers than the output holds at once,
         // several times over, in chunks of queries worked in their order
-        // and, with many letters, in the order of their ends.
-        const bool many = round % 125 == 0;
+        // and, with many letters, in the order of their ends, over a word
+        // long enough that the ends fall in many groups of the sort: the
+        // longest word first, then some thousands of letters.
+        const bool many = round % 125 == 0, sorted = many && round % 250 == 0;
         std::string letters = "abcdefghijklmnopqrstuvwxyz";
         std::shuffle(letters.begin(), letters.end(), random);
-        letters.resize(!many ? 1 + random() % 4 : round % 250 ? 2 : 8 + random() % 19);
-        std::string word(many ? 30 + random() % 11 : 1 + random() % 12, ' ');
+        letters.resize(!many ? 1 + random() % 4 : sorted ? 8 + random() % 19 : 2);
+        std::string word(round == 0 ? 100000
+                         : sorted   ? 2000 + random() % 8000
+                         : many     ? 30 + random() % 11
+                                    : 1 + random() % 12,
+                         ' ');
         for (char& c : word) c = letters[random() % letters.size()];
         const int n = static_cast<int>(word.size());
 
+        // Every range of a short word; of a long one, ranges of up to 64
+        // letters that start anywhere (empty ones too), and a few that run
+        // to its end, which the walk takes longer over.
         std::vector<std::string> queries, answers;
-        for (int a = 1; a <= n + 1; ++a) {
-            for (int b = a - 1; b <= n; ++b) {
-                queries.push_back(std::to_string(a) + " " + std::to_string(b) + "\n");
-                answers.push_back(std::to_string(walk(word, a, b)) + "\n");
-            }
+        const auto add = [&](int a, int b) {
+            queries.push_back(std::to_string(a) + " " + std::to_string(b) + "\n");
+            answers.push_back(std::to_string(walk(word, a, b)) + "\n");
+        };
+        for (int a = 1; a <= n + 1 && !sorted; ++a) {
+            for (int b = a - 1; b <= n; ++b) add(a, b);
+        }
+        for (int x = 0; x < 3000 && sorted; ++x) {
+            const int a = 1 + static_cast<int>(random() % n);
+            add(a, x < 8 ? n : std::min(n, a - 1 + static_cast<int>(random() % 65)));
         }
         for (std::size_t x = queries.size(), drawn = 60000 + random() % 20000; many && x < drawn;
              ++x) {
@@ -114,8 +128,9 @@ TEST(Minimal, MatchesACursorWalkOnRandomWords) {
         }
         if (bad) input += faults[round % 4].query;
         const Outcome outcome = run(input);
-        const std::string shown =
-            many ? word + " with " + std::to_string(count) + " queries" : input;
+        const std::string shown = many ? word.substr(0, 40) + (n > 40 ? "..." : "") + " with " +
+                                             std::to_string(count) + " queries"
+                                       : input;
         ASSERT_EQ(outcome.status, bad ? 1 : 0) << shown;
         ASSERT_EQ(outcome.err,
                   bad ? "minimal: minimal.in: " + faults[round % 4].message + "\n" : "")
