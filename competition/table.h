@@ -4,14 +4,29 @@
 // the larger value in more columns than row i, and row 0 in more than the
 // last row: the rows form a cycle.
 //
-// Time and memory: O(max(rows, k) * max(cols, k)). Throws std::bad_alloc
-// when the table does not fit; nothing is left behind then.
+// Time and memory: O(max(rows, k) * max(cols, k)), a byte a value. Throws
+// std::bad_alloc when the table does not fit; nothing is left behind then.
 #pragma once
 
-#include <vector>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+// `height` rows of `width` values, in one block, row after row: one
+// allocation however many rows, and a byte a value, which is all that 0 to
+// 10 needs.
+struct Table {
+    int height = 0, width = 0;
+    std::unique_ptr<std::uint8_t[]> values;
+
+    // Row i: its `width` values.
+    const std::uint8_t* operator[](int i) const {
+        return values.get() + static_cast<std::size_t>(i) * static_cast<std::size_t>(width);
+    }
+};
 
 // Head width 3: the table for odd `cols`.
-std::vector<std::vector<int>> gen3(int rows, int cols);
+Table gen3(int rows, int cols);
 
 // Head width 4: the table for even `cols`.
-std::vector<std::vector<int>> gen4(int rows, int cols);
+Table gen4(int rows, int cols);

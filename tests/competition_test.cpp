@@ -3,34 +3,31 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <numeric>
 #include <string>
-#include <vector>
 
 #include "run_program.h"
 #include "table.h"
 
 namespace {
 
-using Table = std::vector<std::vector<int>>;
-
 // Rows `from` and later as "v v v; v v v; ...".
-std::string render(const Table& table, std::size_t from = 0) {
+std::string render(const Table& table, int from = 0) {
     std::string text;
-    for (std::size_t i = from; i < table.size(); ++i) {
+    for (int i = from; i < table.height; ++i) {
         if (i > from) text += "; ";
-        for (std::size_t j = 0; j < table[i].size(); ++j)
-            text += (j ? " " : "") + std::to_string(table[i][j]);
+        for (int j = 0; j < table.width; ++j) text += (j ? " " : "") + std::to_string(table[i][j]);
     }
     return text;
 }
 
 struct TableCase {
     int k, rows, cols;
-    std::size_t from;  // first row compared
+    int from;  // first row compared
     const char* expected;
 };
 
@@ -64,13 +61,13 @@ TEST(Gen, BuildsTheListedTables) {
 }
 
 // How many more columns row a holds the larger value in than row b.
-int margin(const std::vector<int>& a, const std::vector<int>& b) {
+int margin(const std::uint8_t* a, const std::uint8_t* b, int width) {
     int wins = 0;
-    for (std::size_t j = 0; j < a.size(); ++j) wins += (a[j] > b[j]) - (a[j] < b[j]);
+    for (int j = 0; j < width; ++j) wins += (a[j] > b[j]) - (a[j] < b[j]);
     return wins;
 }
 
-long sum(const std::vector<int>& row) { return std::accumulate(row.begin(), row.end(), 0L); }
+long sum(const std::uint8_t* row, int width) { return std::accumulate(row, row + width, 0L); }
 
 // The rows form a cycle, for every size: below, at and above the minimum.
 TEST(Gen, RowsFormACycleAtEverySize) {
@@ -81,19 +78,20 @@ TEST(Gen, RowsFormACycleAtEverySize) {
                              std::to_string(cols) + ")");
                 const Table table = k == 3 ? gen3(rows, cols) : gen4(rows, cols);
                 const int height = std::max(rows, k), width = std::max(cols, k);
-                ASSERT_EQ(table.size(), static_cast<std::size_t>(height));
-                for (const std::vector<int>& row : table) {
-                    ASSERT_EQ(row.size(), static_cast<std::size_t>(width));
-                    for (int value : row) ASSERT_TRUE(value >= 0 && value <= 10);
+                ASSERT_EQ(table.height, height);
+                ASSERT_EQ(table.width, width);
+                for (int i = 0; i < height; ++i) {
+                    for (int j = 0; j < width; ++j) ASSERT_LE(table[i][j], 10);
                 }
                 for (int i = 0; i + 1 < height; ++i) {
                     for (int j = 0; j < width; ++j) EXPECT_NE(table[i][j], table[i + 1][j]);
-                    EXPECT_EQ(margin(table[i + 1], table[i]), k - 2) << "row " << i + 1;
-                    EXPECT_GE(sum(table[i]), sum(table[i + 1]));
+                    EXPECT_EQ(margin(table[i + 1], table[i], width), k - 2) << "row " << i + 1;
+                    EXPECT_GE(sum(table[i], width), sum(table[i + 1], width));
                 }
                 const int tail = width - k;
-                EXPECT_EQ(margin(table[0], table.back()), height == k ? k - 2 + tail : k + tail);
-                EXPECT_GT(sum(table[0]), sum(table[1]));
+                EXPECT_EQ(margin(table[0], table[height - 1], width),
+                          height == k ? k - 2 + tail : k + tail);
+                EXPECT_GT(sum(table[0], width), sum(table[1], width));
             }
         }
     }
@@ -193,7 +191,7 @@ TEST(Competition, ReportsATableThatRunsOutOfMemory) {
     Scratch folder;
     folder.write("competition.in", "20000 20000\n");
     expect_refusal(folder.run(PROGRAM, "competition.out", {256L << 20, {}, 0}),
-                   "competition: competition.in: a table of 20000 x 20000 values needs 1.6 GB; ");
+                   "competition: competition.in: a table of 20000 x 20000 values needs 401.0 MB; ");
 }
 
 // Within physical memory but beyond a container's limit (v2 layout, 1 GiB),
@@ -216,24 +214,18 @@ TEST(Competition, RefusesATableOverAControlGroupLimit) {
                            "anon 524288000\nfile 104857600\ninactive_anon 0\n"
                            "inactive_file 104857600\n"}},
                          0};
-    // With 64-bit words, then with 32-bit ones, where vectors and the
-    // allocator's headers take half the room.
-    const bool wide = sizeof(void*) == 8;
     const struct {
         const char *rows, *cols;
         const Limits& group;
         const char *needs, *available;
     } cases[] = {
-        {"50000000", "3", idle, wide ? "2.8 GB" : "1.4 GB", "1.1 GB"},
-        {"50000000", "3", busy, wide ? "2.8 GB" : "1.4 GB", "549.5 MB"},
-        {"100000", "100000", idle, "40.1 GB", "1.1 GB"},
-        {"2147483647", "2147483647", idle, wide ? "18446752912.8 GB" : "18446752887.0 GB",
-         "1.1 GB"},
-        // A row of 3 values takes 56 bytes with the allocator's share (28
-        // with 32-bit words), not the 36 (24) of the values and the vector:
-        // rows of 44 (26) bytes each over the limit must be refused, not
-        // built until the kernel kills it.
-        {wide ? "24403223" : "41297762", "3", idle, wide ? "1.4 GB" : "1.2 GB", "1.1 GB"},
+        {"1000000000", "3", idle, "3.0 GB", "1.1 GB"},
+        {"1000000000", "3", busy, "3.0 GB", "549.5 MB"},
+        {"100000", "100000", idle, "10.0 GB", "1.1 GB"},
+        {"2147483647", "2147483647", idle, "4611686014.1 GB", "1.1 GB"},
+        // A byte under the limit in values: the program's own share tips it
+        // over, and it must be refused, not built until the kernel kills it.
+        {"357913941", "3", idle, "1.1 GB", "1.1 GB"},
     };
     for (const auto& c : cases) {
         Scratch folder;
