@@ -64,39 +64,51 @@ TEST(Bipartite, ReportsBadInput) {
 
 // Beyond the address space the program is given: refused up front, not
 // reported when an allocation fails. A count of edges that the file cannot
-// hold buys nothing: the file ends first.
+// hold buys nothing: the file ends first. Nor does a vertex number that no
+// edge uses: such a graph runs in the memory of its edges.
 TEST(Bipartite, RefusesAGraphBeyondItsAddressSpace) {
     if (!can_limit_address_space()) GTEST_SKIP() << "no address-space limit here";
     const Limits small = {256L << 20, {}, 0};
     Scratch folder;
-    folder.write("bipartite.in", "100000000 0\n");
+    // Room for 10^7 edges in a hole that takes no disk.
+    folder.write("bipartite.in", "2000000000 10000000\n");
+    std::filesystem::resize_file(folder.dir() / "bipartite.in", 40000000);
     expect_refusal(folder.run(PROGRAM, "bipartite.out", small),
-                   "bipartite: bipartite.in: a graph of 100000000 vertices needs 826.8 MB; ");
+                   "bipartite: bipartite.in: a graph of 2000000000 vertices and 10000000 edges "
+                   "needs 401.6 MB; ");
     for (const char* header : {"2 500000000", "2 2147483647"}) {
         folder.write("bipartite.in", header + std::string("\n1 2\n"));
         expect_failure(folder.run(PROGRAM, "bipartite.out", small),
                        "bipartite: bipartite.in: expected 2 numbers for edge 2, found end of file");
     }
+    for (const char* input : {"2147483647 1\n2 3\n", "2147483647 0\n", "100000000 0\n"}) {
+        folder.write("bipartite.in", input);
+        SCOPED_TRACE(input);
+        expect_success(folder.run(PROGRAM, "bipartite.out", {16L << 20, {}, 0}), "0\n");
+    }
 }
 
 // The figure that a refusal gives is what a run of the same graph takes at
 // its peak, a little over: where laying out the rows rules the peak, in a
-// random graph and in one whose edges crowd among the first vertices, and
-// where the search does. The program's own share is less with 32-bit words.
+// random graph and in one whose edges crowd among the first vertices; where
+// the search does; and where numbering again the vertices that edges touch
+// does. The program's own share is less with 32-bit words.
 TEST(Bipartite, NeedsWhatARunTakes) {
     if (!can_limit_address_space()) GTEST_SKIP() << "no address-space limit here";
     std::mt19937 random(8);
-    const std::tuple<int, int, int> graphs[] = {// n, m, the vertices the edges join
-                                                {200000, 1000000, 200000},
-                                                {200000, 1000000, 16384},
-                                                {1000000, 200000, 1000000}};
-    for (const auto& [n, m, among] : graphs) {
+    const std::tuple<int, int, int, int> graphs[] = {
+        // n, m, the vertices the edges join, the step between their numbers
+        {200000, 1000000, 200000, 1},
+        {200000, 1000000, 16384, 1},
+        {1000000, 200000, 1000000, 1},
+        {2147483647, 1000000, 2147483647 / 1024, 1024}};
+    for (const auto& [n, m, among, step] : graphs) {
         Scratch folder;
         {  // gone before the runs, whose peaks count what the test held when it started them
             std::string input = std::to_string(n) + " " + std::to_string(m) + "\n";
             for (int e = 0; e < m; ++e) {
                 const auto u = random() % among, v = (u + 1 + random() % (among - 1)) % among;
-                input += std::to_string(u + 1) + " " + std::to_string(v + 1) + "\n";
+                input += std::to_string(u * step + 1) + " " + std::to_string(v * step + 1) + "\n";
             }
             folder.write("bipartite.in", input);
         }
@@ -121,17 +133,18 @@ TEST(Bipartite, RefusesAGraphOverAControlGroupLimit) {
     while (std::getline(groups, line) && line.find(":memory:") == std::string::npos) {
     }
     if (!groups) GTEST_SKIP() << "no v1 memory controller here";
-    // The last file holds room for its edges: a hole of 8 GiB, which takes
-    // no disk.
+    // The files hold room for their edges in a hole, which takes no disk.
     const struct {
         const char* input;
         std::uintmax_t size;
         const char* output;
     } cases[] = {
-        {"200000000 0\n", 0, "a graph of 200000000 vertices needs 1.7 GB; 1.1 GB is available"},
-        {"2147483647 0\n", 0, "a graph of 2147483647 vertices needs 17.7 GB; 1.1 GB is available"},
+        {"200000000 100000000\n", 400000000,
+         "a graph of 200000000 vertices and 100000000 edges needs 3.3 GB; 1.1 GB is available"},
+        {"2147483647 100000000\n", 400000000,
+         "a graph of 2147483647 vertices and 100000000 edges needs 4.0 GB; 1.1 GB is available"},
         {"1000 2147483647\n", 4ULL << 31,
-         "a graph of 1000 vertices and 2147483647 edges needs 44.4 GB; 1.1 GB is available"},
+         "a graph of 1000 vertices and 2147483647 edges needs 44.2 GB; 1.1 GB is available"},
     };
     for (const auto& c : cases) {
         Scratch folder;
@@ -225,25 +238,47 @@ bool two_colourable(int n, const Edges& edges, const std::vector<int>& removed) 
     return true;
 }
 
+// `count` distinct numbers from `first`..`last`, ascending.
+std::vector<long long> draw_distinct(long long first, long long last, int count,
+                                     std::mt19937& random) {
+    std::vector<long long> drawn;
+    if (last - first < 4LL * count) {  // each in turn, with the chance that keeps it fair
+        for (long long x = first; static_cast<int>(drawn.size()) < count; ++x) {
+            if (static_cast<long long>(random() % (last - x + 1)) <
+                count - static_cast<int>(drawn.size()))
+                drawn.push_back(x);
+        }
+        return drawn;
+    }
+    while (static_cast<int>(drawn.size()) < count) {
+        while (static_cast<int>(drawn.size()) < count)
+            drawn.push_back(first + static_cast<long long>(random() % (last - first + 1)));
+        std::sort(drawn.begin(), drawn.end());
+        drawn.erase(std::unique(drawn.begin(), drawn.end()), drawn.end());
+    }
+    return drawn;
+}
+
 // Random multigraphs with isolated vertices and parallel edges; every fourth
 // one with a size at an edge of a level of move bits (a word of 64 vertices,
 // 64 words, 64^2 words), where an index slip or a summary bit set or cleared
-// wrongly would show. The largest have few edges, for the oracle's sake.
+// wrongly would show. The largest have few edges, for the oracle's sake. In
+// every third one no edge touches vertex 1. Each is run again with its
+// vertex numbers spread out by an increasing map that keeps vertex 1 where it
+// is, up to n = 2^31 - 1: numbers that no edge uses change nothing.
 TEST(Bipartite, MatchesANaiveSearchOnRandomGraphs) {
     const int edge_sizes[] = {63,   64,   65,   127,  128,    129,    300,   2047,
                               4095, 4096, 4097, 8193, 262143, 262144, 262145};
     std::mt19937 random(5);
     for (int round = 0; round < 480; ++round) {
         const int n = round % 4 ? 2 + static_cast<int>(random() % 9) : edge_sizes[round / 4 % 15];
+        const int low = round % 3 == 1 && n > 2;  // the lowest vertex an edge may touch
         Edges edges(random() % (n > 4097 ? 64 : 3 * n));
         for (auto& [u, v] : edges) {
-            u = static_cast<int>(random() % n);
-            do v = static_cast<int>(random() % n);
+            u = low + static_cast<int>(random() % (n - low));
+            do v = low + static_cast<int>(random() % (n - low));
             while (v == u);
         }
-        std::string input = std::to_string(n) + " " + std::to_string(edges.size()) + "\n";
-        for (const auto& [u, v] : edges)
-            input += std::to_string(u + 1) + " " + std::to_string(v + 1) + "\n";
 
         // Same-side edges at their lower end, lower ends ascending, then numbers.
         const std::vector<int> side = search(n, edges);
@@ -260,12 +295,27 @@ TEST(Bipartite, MatchesANaiveSearchOnRandomGraphs) {
             expected +=
                 std::to_string(same_side[x].second + 1) + (x + 1 < same_side.size() ? " " : "\n");
         }
-        ASSERT_LE(2 * removed.size(), edges.size()) << input;
-        ASSERT_TRUE(two_colourable(n, edges, removed)) << input;
+        ASSERT_LE(2 * removed.size(), edges.size());
+        ASSERT_TRUE(two_colourable(n, edges, removed));
 
-        const Outcome outcome = run(input);
-        ASSERT_EQ(outcome.status, 0) << input;
-        ASSERT_EQ(outcome.output, expected) << input;
+        // Vertex i's number: i + 1 as drawn, then spread over 1..spread,
+        // which is at times a little more than n, at times 2^31 - 1.
+        const long long spread = round % 3 == 0   ? 2147483647
+                                 : round % 3 == 1 ? n + random() % 100
+                                                  : n + random() % 2147483648 % (2147483648 - n);
+        std::vector<long long> number = draw_distinct(2, spread, n - 1, random);
+        number.insert(number.begin(), 1);
+        for (const long long vertices : {static_cast<long long>(n), spread}) {
+            std::string input =
+                std::to_string(vertices) + " " + std::to_string(edges.size()) + "\n";
+            for (const auto& [u, v] : edges) {
+                input += std::to_string(vertices == n ? u + 1 : number[u]) + " " +
+                         std::to_string(vertices == n ? v + 1 : number[v]) + "\n";
+            }
+            const Outcome outcome = run(input);
+            ASSERT_EQ(outcome.status, 0) << input;
+            ASSERT_EQ(outcome.output, expected) << input;
+        }
     }
 }
 
