@@ -43,6 +43,9 @@ def text(content):
 def competition_cases():
     yield "competition 4000x4001", text("4000 4001\n"), ""
     yield "competition 4001x4000", text("4001 4000\n"), ""
+    # The longest table and a wide one: 600 MB and 1.8 GB of output.
+    yield "competition 10^8x3", text("100000000 3\n"), ""
+    yield "competition 30000x30001", text("30000 30001\n"), ""
 
 
 def queue_input(n, m, k, customers):
@@ -94,12 +97,12 @@ def bipartite_moves(n, edges):
     return moves
 
 
-def graph(n, m, seed, low=1):
-    """Writes n vertices and m random edges among low..n, with bench/graph.cpp."""
+def graph(*args):
+    """Writes a graph with bench/graph.cpp: N M SEED [LOW] for m random
+    edges among LOW..N, or its other kinds (see there)."""
     def write(path):
         with open(path, "wb") as out:
-            subprocess.run([str(GRAPH), str(n), str(m), str(seed), str(low)], stdout=out,
-                           check=True)
+            subprocess.run([str(GRAPH)] + [str(a) for a in args], stdout=out, check=True)
     return write
 
 
@@ -117,6 +120,13 @@ def bipartite_cases(huge):
     yield "bipartite n=10^7 m=2*10^7", graph(10**7, 2 * 10**7, 1), ""
     # Every edge among the last 10^5 vertices: the search touches only those.
     yield "bipartite n=10^7 m=10^6 high", graph(10**7, 10**6, 2, 10**7 - 10**5 + 1), ""
+    # Vertex numbers that no edge uses: one edge under a huge n, and 2*10^5
+    # vertices drawn from 1..10^8 and from 1..2*10^9, joined by 10^6 edges.
+    yield "bipartite n=2*10^9 m=1", text("2000000000 1\n1 2\n"), ""
+    for n, name in ((10**8, "10^8"), (2 * 10**9, "2*10^9")):
+        yield (f"bipartite 2*10^5 of 1..{name} m=10^6", graph("among", 200000, n, 10**6, 1), "")
+    # Skewed: R-MAT at scale 22 (a = 0.57, b = c = 0.19), 2^26 edges (1 GB).
+    yield "bipartite R-MAT 2^22 m=2^26", graph("rmat", 22, 2**26, 1), ""
     if huge:
         yield "bipartite n=10^8 m=2*10^8", graph(10**8, 2 * 10**8, 3), ""
 
@@ -206,7 +216,7 @@ def main():
     for program in args.programs:
         cases = CASES[program](args.huge) if program == "bipartite" else CASES[program]()
         for name, write, note in cases:
-            huge = "10^8" in name  # into DIR
+            huge = name.startswith("bipartite n=10^8")  # into DIR
             big = "10^7" in name and program == "minimal"  # into a temporary folder
             base = args.huge if huge else Path(tempfile.mkdtemp(prefix="bench-")) if big else WORK
             folder = base / name.replace(" ", "_").replace("*", "x")
