@@ -22,8 +22,7 @@ std::uint8_t tail(int i, int t) {
 // Rows 0..k-1 start with the head lists, later rows with the cycle lists in
 // turn; every row then gets its tail.
 template <int k>
-Table gen(int rows, int cols, const std::uint8_t (&head)[k][k],
-          const std::uint8_t (&cycle)[k][k]) {
+Table gen(int rows, int cols, const std::uint8_t (&head)[k][k], const std::uint8_t (&cycle)[k][k]) {
     Table table;
     table.height = std::max(rows, k);
     table.width = std::max(cols, k);
