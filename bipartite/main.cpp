@@ -544,7 +544,10 @@ struct Search {
     // which adds its difference to the count.
     void move(int d) {
         const int own = state[d] & 1;
-        for (std::size_t j = graph.offsets[d]; j < graph.offsets[d + 1]; ++j) {
+        const std::size_t end = graph.offsets[d + 1];
+        for (std::size_t j = graph.offsets[d]; j < end; ++j) {
+            // The states past the first `fan`, which ask_states left.
+            if (j + fan < end) ask_state(graph.adj[j + fan].neighbour);
             const int w = graph.adj[j].neighbour;
             state[w] += (state[w] & 1) == own ? 2 : -2;
             update_bit(w);
@@ -558,24 +561,25 @@ struct Search {
 
     // The three stages of asking for what moving vertex i will read, each
     // from what the one before brought into the cache: where its row lies;
-    // its row; its own state and move bits and those of its first 32
-    // neighbours (a vertex of many more moves seldom).
+    // its row, first and last entry (a vertex to move has one at least);
+    // its own state and move bits and those of its first `fan` neighbours
+    // (a vertex of many more moves seldom).
     void ask_offsets(int i) const { prefetch(&graph.offsets[i]); }
     void ask_row(int i) const {
         prefetch(&graph.adj[graph.offsets[i]]);
         prefetch(&graph.adj[graph.offsets[i + 1]] - 1);
     }
     void ask_states(int i) const {
+        ask_state(i);
+        const std::size_t begin = graph.offsets[i];
+        const std::size_t end = std::min<std::size_t>(graph.offsets[i + 1], begin + fan);
+        for (std::size_t j = begin; j < end; ++j) ask_state(graph.adj[j].neighbour);
+    }
+    void ask_state(int i) const {
         prefetch(&state[i]);
         prefetch(&levels[0][i / 64]);
-        const std::size_t begin = graph.offsets[i];
-        const std::size_t end = std::min<std::size_t>(graph.offsets[i + 1], begin + 32);
-        for (std::size_t j = begin; j < end; ++j) {
-            const int w = graph.adj[j].neighbour;
-            prefetch(&state[w]);
-            prefetch(&levels[0][w / 64]);
-        }
     }
+    static constexpr std::size_t fan = 32;
 };
 
 // Search: the states at the start, then the moves. Returns what the search
@@ -597,7 +601,12 @@ Search search(const Graph& graph, int m) {
         s.levels.emplace_back(words, 0);
         if (words == 1) break;
     }
-    for (int i = 0; i < n; ++i) s.update_bit(i);
+    // The move bits a vertex at a time, then each level a word at a time.
+    for (int i = 0; i < n; ++i) s.levels[0][i / 64] |= std::uint64_t{s.state[i] < 0} << (i % 64);
+    for (std::size_t level = 1; level < s.levels.size(); ++level) {
+        for (std::size_t x = 0; x < s.levels[level - 1].size(); ++x)
+            s.levels[level][x / 64] |= std::uint64_t{s.levels[level - 1][x] != 0} << (x % 64);
+    }
     s.side.assign((static_cast<std::size_t>(n) + 63) / 64, 0);
     s.side[0] = 1;
     // At first the same-side edges are those that miss vertex 1.
