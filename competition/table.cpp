@@ -34,7 +34,7 @@ Table gen(int rows, int cols, const std::uint8_t (&head)[k][k], const std::uint8
     // Not zero-filled: every value is written once, below.
     table.values.reset(new std::uint8_t[static_cast<std::size_t>(size)]);
     for (int i = 0; i < table.height; ++i) {
-        std::uint8_t* const row = table.values.get() + static_cast<std::size_t>(i) * table.width;
+        std::uint8_t* const row = table[i];
         const std::uint8_t* start = i < k ? head[i] : cycle[(i - k) % k];
         std::copy(start, start + k, row);
         for (int t = 0; t < table.width - k; ++t) row[k + t] = tail(i, t);

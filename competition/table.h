@@ -20,9 +20,10 @@ struct Table {
     std::unique_ptr<std::uint8_t[]> values;
 
     // Row i: its `width` values.
-    const std::uint8_t* operator[](int i) const {
+    std::uint8_t* operator[](int i) {
         return values.get() + static_cast<std::size_t>(i) * static_cast<std::size_t>(width);
     }
+    const std::uint8_t* operator[](int i) const { return const_cast<Table&>(*this)[i]; }
 };
 
 // Head width 3: the table for odd `cols`.
