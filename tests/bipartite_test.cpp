@@ -81,7 +81,7 @@ TEST(Bipartite, RefusesAGraphBeyondItsAddressSpace) {
         expect_failure(folder.run(PROGRAM, "bipartite.out", small),
                        "bipartite: bipartite.in: expected 2 numbers for edge 2, found end of file");
     }
-    for (const char* input : {"2147483647 1\n2 3\n", "2147483647 0\n", "100000000 0\n"}) {
+    for (const char* input : {"2147483647 1\n2 3\n", "2147483647 0\n"}) {
         folder.write("bipartite.in", input);
         SCOPED_TRACE(input);
         expect_success(folder.run(PROGRAM, "bipartite.out", {16L << 20, {}, 0}), "0\n");
