@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Times each program at its input limits.
 
-Usage: bench/bench.py [PROGRAM ...] [--runs N] [--huge DIR]
+Usage: bench/bench.py [PROGRAM ...] [--runs N] [--huge DIR] [--phases]
 
 Builds the Release preset, writes every input (fixed seeds) to
 build/bench/<case>/ (minimal's 10^7 queries, 130 MB, to a temporary
@@ -10,7 +10,9 @@ times (default 5) and prints the median, lowest and highest wall time,
 the peak resident memory, the size of the output file and, for the
 smaller bipartite graphs, the number of moves of its search. --huge DIR adds bipartite at 10^8 vertices and
 2*10^8 edges, whose input of about 3.5 GB is written to DIR (outside the
-work tree) and removed after its runs.
+work tree) and removed after its runs. --phases also builds bipartite with
+its phase times (in build-phases/) and runs each bipartite case once more
+there, printing the time and page faults of each of its phases.
 
 Large graphs come from bench/graph.cpp, built here with the C++ compiler
 (`c++`, or $CXX): Python would take minutes to write them.
@@ -30,6 +32,7 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
 BIN = ROOT / "build" / "bin"
+PHASES = ROOT / "build-phases"
 WORK = ROOT / "build" / "bench"
 GRAPH = WORK / "graph"
 
@@ -204,11 +207,19 @@ def main():
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--huge", type=Path, metavar="DIR",
                         help="also bipartite at 10^8 vertices, its input written to DIR")
+    parser.add_argument("--phases", action="store_true",
+                        help="also each bipartite phase's times, from a build that prints them")
     args = parser.parse_args()
     subprocess.run(["cmake", "--preset", "release"], cwd=ROOT, check=True,
                    stdout=subprocess.DEVNULL)
     subprocess.run(["cmake", "--build", "--preset", "release"], cwd=ROOT, check=True,
                    stdout=subprocess.DEVNULL)
+    if args.phases:
+        subprocess.run(["cmake", "-B", str(PHASES), "-DCMAKE_BUILD_TYPE=Release",
+                        "-DBUILD_TESTING=OFF", "-DBIPARTITE_PHASE_TIMES=ON"], cwd=ROOT,
+                       check=True, stdout=subprocess.DEVNULL)
+        subprocess.run(["cmake", "--build", str(PHASES), "--target", "bipartite"], cwd=ROOT,
+                       check=True, stdout=subprocess.DEVNULL)
     WORK.mkdir(parents=True, exist_ok=True)
     subprocess.run([os.environ.get("CXX", "c++"), "-O2", "-std=c++17", "-o", str(GRAPH),
                     str(ROOT / "bench" / "graph.cpp")], check=True)
@@ -228,6 +239,11 @@ def main():
             out = (folder / f"{program}.out").stat().st_size / 1e6
             print(f"{name:40} {statistics.median(times):9.3f} {min(times):7.3f} "
                   f"{max(times):7.3f} {peak:8.1f} {out:7.1f}  {note}", flush=True)
+            if args.phases and program == "bipartite":
+                done = subprocess.run([str(PHASES / "bin" / "bipartite")], cwd=folder, check=True,
+                                      stderr=subprocess.PIPE, text=True)
+                print("".join("    " + line + "\n" for line in done.stderr.splitlines()),
+                      end="", flush=True)
             if huge:
                 (folder / f"{program}.in").unlink()
             if big:

@@ -33,9 +33,6 @@ TEST(Bipartite, RemovesTheSameSideEdges) {
         {"4 5\n3 2\n3 4\n1 4\n1 2\n2 4\n", "2\n4 2\n"},       // ordered by lower end, not number
         {"4 6\n1 3\n1 4\n3 4\n3 2\n2 4\n4 3\n", "2\n3 6\n"},  // parallel edges count apart
         {"2 3\n1 2\n2 1\n1 2\n", "0\n"},
-        // The complete graph on 4 vertices again, spread over three levels of
-        // move bits: vertex 2 moves, then vertex 4097 does not.
-        {"262145 6\n1 2\n1 4097\n1 262145\n2 4097\n2 262145\n4097 262145\n", "2\n1 6\n"},
         {"4 6 1 2 1 3 1 4 2 3 2 4 3 4 and then some text", "2\n1 6\n"},
         {"4\n6\n1\n2\n1\n3\n1\n4\n2\n3\n2\n4\n3\n4\n", "2\n1 6\n"},
     };
@@ -92,7 +89,8 @@ TEST(Bipartite, RefusesAGraphBeyondItsAddressSpace) {
 // its peak, a little over: where laying out the rows rules the peak, in a
 // random graph and in one whose edges crowd among the first vertices; where
 // the search does; and where numbering again the vertices that edges touch
-// does. The program's own share is less with 32-bit words.
+// does (bipartite_parts_test holds each graph to its path). The program's
+// own share is less with 32-bit words.
 TEST(Bipartite, NeedsWhatARunTakes) {
     if (!can_limit_address_space()) GTEST_SKIP() << "no address-space limit here";
     std::mt19937 random(8);
@@ -100,7 +98,7 @@ TEST(Bipartite, NeedsWhatARunTakes) {
         // n, m, the vertices the edges join, the step between their numbers
         {200000, 1000000, 200000, 1},
         {200000, 1000000, 16384, 1},
-        {1000000, 200000, 1000000, 1},
+        {1000000, 600000, 1000000, 1},
         {2147483647, 1000000, 2147483647 / 1024, 1024}};
     for (const auto& [n, m, among, step] : graphs) {
         Scratch folder;
@@ -168,14 +166,15 @@ TEST(Bipartite, ReportsUnusableFiles) {
     expect_full_disk(PROGRAM, "bipartite", triangles);
 }
 
-// Triangles of vertex 1 and two of the next 65535 vertices: a block of
-// vertices whose rows are laid out in parts, and an answer that fills the
-// output buffer many times. Vertex 1 is across from all the others, which
-// each have as many neighbours on their side as across: nothing moves, and
-// the answer is each triangle's third edge, by lower end, then as read.
+// Triangles of vertex 1 and two of the next 65535 vertices, all in the
+// first block of vertices: its rows are laid out in parts, vertex 1's row
+// larger than a part, and the answer fills the output buffer many times.
+// Vertex 1 is across from all the others, which each have as many
+// neighbours on their side as across: nothing moves, and the answer is each
+// triangle's third edge, by lower end, then as read.
 TEST(Bipartite, KeepsTheOrderReadInCrowdedRows) {
     std::mt19937 random(6);
-    const int triangles = 100000;
+    const int triangles = 300000;
     std::string input = "1000000 " + std::to_string(3 * triangles) + "\n";
     std::vector<std::pair<int, int>> removed;  // lower end, edge number
     for (int t = 0; t < triangles; ++t) {
@@ -260,20 +259,19 @@ std::vector<long long> draw_distinct(long long first, long long last, int count,
 }
 
 // Random multigraphs with isolated vertices and parallel edges; every fourth
-// one with a size at an edge of a level of move bits (a word of 64 vertices,
-// 64 words, 64^2 words), where an index slip or a summary bit set or cleared
-// wrongly would show. The largest have few edges, for the oracle's sake. In
+// one with a size at an edge of a word of move bits or of 64 words, and as
+// many edges as vertices or more, so that it is not numbered again. In
 // every third one no edge touches vertex 1. Each is run again with its
 // vertex numbers spread out by an increasing map that keeps vertex 1 where it
-// is, up to n = 2^31 - 1: numbers that no edge uses change nothing.
+// is, up to n = 2^31 - 1 (far apart, they are numbered again): numbers that
+// no edge uses change nothing.
 TEST(Bipartite, MatchesANaiveSearchOnRandomGraphs) {
-    const int edge_sizes[] = {63,   64,   65,   127,  128,    129,    300,   2047,
-                              4095, 4096, 4097, 8193, 262143, 262144, 262145};
+    const int edge_sizes[] = {63, 64, 65, 127, 128, 129, 300, 2047, 4095, 4096, 4097};
     std::mt19937 random(5);
     for (int round = 0; round < 480; ++round) {
-        const int n = round % 4 ? 2 + static_cast<int>(random() % 9) : edge_sizes[round / 4 % 15];
+        const int n = round % 4 ? 2 + static_cast<int>(random() % 9) : edge_sizes[round / 4 % 11];
         const int low = round % 3 == 1 && n > 2;  // the lowest vertex an edge may touch
-        Edges edges(random() % (n > 4097 ? 64 : 3 * n));
+        Edges edges(n > 11 ? n + random() % n : random() % (3 * n));
         for (auto& [u, v] : edges) {
             u = low + static_cast<int>(random() % (n - low));
             do v = low + static_cast<int>(random() % (n - low));
