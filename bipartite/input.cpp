@@ -35,9 +35,8 @@ int edges_held(int m) {
 
 namespace {
 
-// Reads one end of edge `e` (0-based) and returns its vertex index.
-int read_end(int e, int n) {
-    const int number = read_int("edge", e + 1);
+// The index of `number`, one end of edge `e` (0-based).
+int vertex(int number, int e, int n) {
     if (number < 1 || number > n) {
         fail(input_name, label("edge", e + 1) + ": vertex " + std::to_string(number) +
                              " is outside 1.." + std::to_string(n));
@@ -46,18 +45,34 @@ int read_end(int e, int n) {
 }
 
 // Reads the m edges and hands each to add(u, v, e) as the indices of its
-// ends and its 0-based number.
+// ends and its 0-based number. The numbers are taken a batch at a time, as
+// many as the reader takes in bulk; one it leaves is read alone, which
+// reports it if it is at fault, once the numbers before it are checked.
 template <class F>
 void read_edges(int n, int m, F add) {
-    for (int e = 0; e < m; ++e) {
-        const int u = read_end(e, n);
-        const int v = read_end(e, n);
-        // A loop counts twice as same-side whichever side its vertex is on,
-        // so the search could move that vertex back and forth for ever.
-        if (u == v)
-            fail(input_name, label("edge", e + 1) + ": vertex " + std::to_string(u + 1) +
-                                 " is joined to itself");
-        add(u, v, e);
+    const int batch = 2048;  // edges
+    int numbers[2 * batch];
+    for (int first = 0; first < m; first += batch) {
+        const int edges = std::min(batch, m - first);
+        const std::size_t wanted = 2 * static_cast<std::size_t>(edges);
+        std::size_t read = read_ints(numbers, wanted);
+        for (std::size_t x = 0; x < wanted; x += 2) {
+            const int e = first + static_cast<int>(x / 2);
+            int ends[2];
+            for (std::size_t j = x; j < x + 2; ++j) {
+                if (j == read) {
+                    numbers[j] = read_int("edge", e + 1);
+                    read = j + 1 + read_ints(numbers + j + 1, wanted - j - 1);
+                }
+                ends[j - x] = vertex(numbers[j], e, n);
+            }
+            // A loop counts twice as same-side whichever side its vertex is
+            // on, so the search could move that vertex back and forth for ever.
+            if (ends[0] == ends[1])
+                fail(input_name, label("edge", e + 1) + ": vertex " + std::to_string(ends[0] + 1) +
+                                     " is joined to itself");
+            add(ends[0], ends[1], e);
+        }
     }
 }
 

@@ -7,6 +7,10 @@
 #include <cstdio>
 #include <cstring>
 
+#if defined(__SSE2__) && !defined(READER_PORTABLE)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // How far past the start of a token the shortcut of read_int looks: a sign,
@@ -138,13 +142,121 @@ std::uint64_t digits_value(std::uint64_t word, unsigned count) {
     // The digits as 0..9, moved up so that the bytes after them drop out: the
     // eight places, the first the most significant, then hold 8 - count
     // zeros and the digits.
+    // Each multiplication then adds every place to ten, a hundred or ten
+    // thousand times the place before it, in a place twice as wide.
     std::uint64_t v = (word - 0x3030303030303030) << (8 * (8 - count));
-    v = (v * 10 + (v >> 8)) & 0x00ff00ff00ff00ff;    // pairs of digits
-    v = (v * 100 + (v >> 16)) & 0x0000ffff0000ffff;  // groups of four
-    return (v * 10000 + (v >> 32)) & 0xffffffff;     // all eight
+    v = (v * (1 + (10 << 8))) >> 8 & 0x00ff00ff00ff00ff;     // pairs of digits
+    v = (v * (1 + (100 << 16))) >> 16 & 0x0000ffff0000ffff;  // groups of four
+    return (v * (1 + (std::uint64_t{10000} << 32))) >> 32;   // all eight
+}
+
+// The index of the lowest set bit of `word`, and the number of bits above
+// the highest, where `word` is not 0.
+int trailing_zeros(std::uint64_t word) {
+#if defined(__GNUC__)
+    return __builtin_ctzll(word);
+#else
+    int count = 0;
+    for (; (word & 1) == 0; word >>= 1) ++count;
+    return count;
+#endif
+}
+int leading_zeros(std::uint64_t word) {
+#if defined(__GNUC__)
+    return __builtin_clzll(word);
+#else
+    int count = 0;
+    for (; (word >> 63) == 0; word <<= 1) ++count;
+    return count;
+#endif
+}
+
+// The 64 bytes from buf[at] as two masks, bit i for byte at + i: where a
+// digit is, and where white space is. With SSE2, 16 bytes at a time.
+// Elsewhere each word of eight bytes is tested a byte at a time by
+// additions that no carry leaves (the bytes' high bits are cleared first
+// and tested apart), then its bytes' verdicts are gathered into eight bits
+// by a multiplication.
+void classify(std::size_t at, std::uint64_t& digits, std::uint64_t& spaces) {
+#if defined(__SSE2__) && !defined(READER_PORTABLE)
+    const auto bytes = [](char c) { return _mm_set1_epi8(c); };
+    digits = spaces = 0;
+    for (int part = 0; part < 4; ++part) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(buf + at + 16 * part));
+        const __m128i digit =
+            _mm_and_si128(_mm_cmpgt_epi8(v, bytes('0' - 1)), _mm_cmplt_epi8(v, bytes('9' + 1)));
+        const __m128i space = _mm_or_si128(
+            _mm_cmpeq_epi8(v, bytes(' ')),
+            _mm_and_si128(_mm_cmpgt_epi8(v, bytes('\t' - 1)), _mm_cmplt_epi8(v, bytes('\r' + 1))));
+        digits |= std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(digit))}
+                  << (16 * part);
+        spaces |= std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(space))}
+                  << (16 * part);
+    }
+#else
+    const auto gather = [](std::uint64_t high_bits) {
+        return ((high_bits >> 7) * 0x0102040810204080) >> 56;
+    };
+    digits = spaces = 0;
+    for (int word = 0; word < 8; ++word) {
+        const std::uint64_t bytes = eight_bytes(at + 8 * word);
+        const std::uint64_t ascii = ~bytes & 0x8080808080808080;
+        const std::uint64_t low = bytes & 0x7f7f7f7f7f7f7f7f;
+        const auto at_least = [&](std::uint64_t c) {
+            return low + (0x80 - c) * 0x0101010101010101;
+        };
+        const std::uint64_t digit = at_least('0') & ~at_least('9' + 1) & ascii;
+        const std::uint64_t blank = ~((low ^ 0x2020202020202020) + 0x7f7f7f7f7f7f7f7f) & ascii;
+        const std::uint64_t control = at_least('\t') & ~at_least('\r' + 1) & ascii;
+        digits |= gather(digit) << (8 * word);
+        spaces |= gather(blank | control) << (8 * word);
+    }
+#endif
 }
 
 }  // namespace
+
+std::size_t read_ints(int* values, std::size_t count) {
+    // Only white space lies between pos and the next token. A digit at pos
+    // is left to read_int, as it might end a token that began before; after
+    // that, a window starts after white space or with a whole token.
+    if (len - pos < 64 || static_cast<unsigned>(buf[pos] - '0') <= 9) return 0;
+    std::size_t done = 0;
+    while (done < count && len - pos >= 64) {
+        std::uint64_t digits, spaces;
+        classify(pos, digits, spaces);
+        // Tokens taken: digits from white space to white space, with
+        // nothing but digits and white space before them in the window. A
+        // token that runs past the window starts the next one.
+        const std::uint64_t other = ~(digits | spaces);
+        const std::uint64_t before_other =
+            other != 0 ? (other & (0 - other)) - 1 : ~std::uint64_t{0};
+        std::uint64_t starts = digits & (spaces << 1 | 1) & before_other;
+        std::uint64_t ends = digits & (spaces >> 1) & before_other >> 1;  // their last digits
+        const bool cut = digits >> 63 != 0 && other == 0;
+        const int next = cut ? 63 - leading_zeros(starts) : 64;  // where the next window starts
+        if (cut) starts &= ~(std::uint64_t{1} << next);
+        int taken = 0;  // the window's bytes up to the end of its last token taken
+        for (; ends != 0 && done < count; starts &= starts - 1, ends &= ends - 1) {
+            const int start = trailing_zeros(starts), end = trailing_zeros(ends) + 1;
+            const int length = end - start;
+            if (length > 9) break;
+            std::uint64_t value = digits_value(eight_bytes(pos + start), std::min(length, 8));
+            if (length == 9)
+                value = value * 10 + (static_cast<unsigned char>(buf[pos + start + 8]) - '0');
+            values[done++] = static_cast<int>(value);
+            taken = end;
+        }
+        // Past the window only where every token in it was taken, and the
+        // one cut by its end does not fill it.
+        if (done == count || starts != 0 || other != 0 || next == 0) {
+            pos += taken;
+            return done;
+        }
+        pos += next;
+    }
+    return done;
+}
 
 bool is_space(int c) { return c == ' ' || static_cast<unsigned>(c - '\t') <= '\r' - '\t'; }
 

@@ -1,8 +1,11 @@
 // The checked reader held to a plain tokenizer, value by value and message
-// by message, on random inputs biased to where its shortcut could slip: the
+// by message, on random inputs biased to where its shortcuts could slip: the
 // bytes beside the digits, signs, every white-space byte, bytes outside
 // ASCII, numbers at the ends of 32 and 64 bits, long runs of digits, both
-// byte-order marks, tokens across a refill and reads of every size.
+// byte-order marks, tokens across a refill and reads of every size, read
+// one at a time and in bulk. Built twice: as the programs are, and with the
+// portable bulk path only (READER_PORTABLE), which is all there is where
+// SSE2 is not.
 //
 // The reader's copies are alike, so one of them is compiled into this test,
 // whole: the test starts each input afresh by resetting its state.
@@ -113,8 +116,12 @@ Reading reference(const std::string& text) {
     }
 }
 
-// What the reader under test makes of `text`, read as `reference` reads it.
-Reading actual(const std::string& text, bool short_reads) {
+std::size_t below(std::size_t bound) { return harness::random() % bound; }
+
+// What the reader under test makes of `text`, read as `reference` reads it;
+// with `bulk`, read_ints takes from 0 to 80 numbers before each read_int,
+// half of the time.
+Reading actual(const std::string& text, bool short_reads, bool bulk) {
     harness::input = text;
     harness::served = 0;
     harness::short_reads = short_reads;
@@ -123,14 +130,20 @@ Reading actual(const std::string& text, bool short_reads) {
     at_start = true;
     Reading reading;
     try {
-        for (std::size_t i = 0;; ++i) reading.values.push_back(read_int(name_of(i), item_of(i)));
+        for (std::size_t i = 0;; ++i) {
+            if (bulk && below(2)) {
+                int taken[80];
+                const std::size_t got = read_ints(taken, below(81));
+                reading.values.insert(reading.values.end(), taken, taken + got);
+                i += got;
+            }
+            reading.values.push_back(read_int(name_of(i), item_of(i)));
+        }
     } catch (const Fault& fault) {
         reading.message = fault.what();
     }
     return reading;
 }
-
-std::size_t below(std::size_t bound) { return harness::random() % bound; }
 
 template <class T, std::size_t size>
 const T& any(const T (&choices)[size]) {
@@ -157,8 +170,8 @@ std::string number() {
             value = static_cast<long long>(below(1000000000)) * 1000000000 + below(1000000000);
     }
     std::string text = std::to_string(value < 0 ? 0 : value);
-    if (below(4) == 0) {  // 8, 15, 16 or 25 digits and more, some of them leading zeros
-        static const std::size_t lengths[] = {8, 15, 16, 17, 24, 25, 26, 40};
+    if (below(4) == 0) {  // 8, 15, 16, 25 or 64 digits and more, some of them leading zeros
+        static const std::size_t lengths[] = {8, 15, 16, 17, 24, 25, 26, 40, 70};
         const std::size_t length = any(lengths);
         if (text.size() < length) text.insert(0, length - text.size(), '0');
         if (below(2)) {
@@ -172,8 +185,8 @@ std::string number() {
 // that is not a digit inside it or after it.
 std::string random_token() {
     static const char* const signs[] = {"", "", "", "", "-", "-", "+", "--", "+-", "-+"};
-    static const char odd[] = {'/',  ':', '0', '9',    'x',    '.',
-                               '\0', '+', '-', '\x7f', '\x80', '\xff'};
+    static const char odd[] = {'/', ':',    '0',    '9',    'x',    '.',    '\0',   '+',
+                               '-', '\x7f', '\x80', '\xff', '\x08', '\x0e', '\x1f', '!'};
     if (below(8) == 0) {
         static const char* const alone[] = {"+", "-", "/", ":", "--", "+-"};
         return below(2) ? any(alone) : std::string(1 + below(3), any(odd));
@@ -198,8 +211,21 @@ std::string tokens(std::size_t count) {
     return text;
 }
 
-void expect_alike(const std::string& text, bool short_reads) {
-    const Reading expected = reference(text), got = actual(text, short_reads);
+// Mostly plain numbers of one to nine digits, which read_ints takes, at
+// times with leading zeros; one token in 20 anything else.
+std::string plain_tokens(std::size_t count) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::string token(1 + below(9), '0');
+        for (char& c : token) c = static_cast<char>('0' + below(10));
+        text += below(20) == 0 ? random_token() : token;
+        if (i + 1 < count) text += below(4) ? std::string(1, " \n"[below(2)]) : blanks();
+    }
+    return text;
+}
+
+void expect_alike(const std::string& text, bool short_reads, bool bulk = false) {
+    const Reading expected = reference(text), got = actual(text, short_reads, bulk);
     ASSERT_EQ(got.values, expected.values) << printable(text.substr(0, 200));
     ASSERT_EQ(got.message, expected.message) << printable(text.substr(0, 200));
 }
@@ -215,15 +241,27 @@ TEST(Reader, MatchesAPlainTokenizer) {
     }
 }
 
+// Long texts read in bulk between single reads: the tokens that read_ints
+// must leave to read_int fall at every place in its windows of 64 bytes.
+TEST(Reader, MatchesAPlainTokenizerReadingInBulk) {
+    for (int round = 0; round < 4000; ++round) {
+        const std::string text = std::string(below(4) ? "" : "\xef\xbb\xbf") +
+                                 plain_tokens(20 + below(300)) + (below(2) ? blanks() : "");
+        ASSERT_NO_FATAL_FAILURE(expect_alike(text, round % 4 == 3, true));
+    }
+}
+
 // Whole reads, with a run of blanks that puts the later tokens at every
-// offset from a refill (at 64 KiB): before it, across it and after it.
+// offset from a refill (at 64 KiB): before it, across it and after it; read
+// one at a time, and in bulk.
 TEST(Reader, MatchesAPlainTokenizerAcrossARefill) {
     for (std::size_t offset = 0; offset < 64; ++offset) {
         for (int round = 0; round < 20; ++round) {
+            const bool bulk = round % 2;
             const std::string first = random_token() + " ";
-            const std::string text =
-                first + std::string((1 << 16) - first.size() - offset, ' ') + tokens(1 + below(4));
-            ASSERT_NO_FATAL_FAILURE(expect_alike(text, false));
+            const std::string text = first + std::string((1 << 16) - first.size() - offset, ' ') +
+                                     (bulk ? plain_tokens(1 + below(40)) : tokens(1 + below(4)));
+            ASSERT_NO_FATAL_FAILURE(expect_alike(text, false, bulk));
         }
     }
 }
