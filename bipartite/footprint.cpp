@@ -32,8 +32,12 @@ Peaks peaks(unsigned long long n, unsigned long long m) {
     const unsigned long long lists =
         2 * m * chunk_bytes / Chunk::size +
         page_bytes * (std::min(((n - 1) >> shift) + 1, 2 * m) + 2 * rows / block_bytes + 1);
-    const unsigned long long laying_out = 2 * (sizeof(std::uint32_t) << shift) + lists +
-                                          std::min<unsigned long long>(rows, block_bytes);
+    // The rows take huge pages, each whole at its first byte: the peak may
+    // come as the second is taken, before the first block's list is given
+    // back.
+    const unsigned long long laying_out =
+        2 * (sizeof(std::uint32_t) << shift) + lists +
+        std::min<unsigned long long>(rows, block_bytes + Room<Entry>::huge_page_bytes);
     // Each level of move bits has 1/64 of the words of the one below.
     const unsigned long long bits = ((n + 63) / 64 + 2) * sizeof(std::uint64_t) * 64 / 63;
     const unsigned long long sides = (n + 63) / 64 * sizeof(std::uint64_t);

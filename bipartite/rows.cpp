@@ -43,8 +43,8 @@ int lay_out_block(EndList& list, int base, int width, std::size_t part_bytes,
 
 Graph lay_out(BlockLists& lists, int m, bool huge) {
     const int n = lists.n;
-    Graph graph{n, room<std::uint32_t>(static_cast<std::size_t>(n) + 1, huge),
-                room<Entry>(2 * static_cast<std::size_t>(m), false)};
+    Graph graph{n, Room<std::uint32_t>(static_cast<std::size_t>(n) + 1, huge),
+                Room<Entry>(2 * static_cast<std::size_t>(m), true)};
     graph.offsets[0] = 0;
     const int width = 1 << lists.shift;
     std::vector<std::uint32_t> degree(width);

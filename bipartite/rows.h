@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "platform.h"
@@ -121,26 +122,43 @@ struct BlockLists {
     }
 };
 
+// Room for `count` values of a trivial type, not filled: its pages are
+// taken as they are written. With `huge`, it starts on a huge page's
+// boundary and asks for huge pages where the system gives them, before
+// anything touches it, so that which of its pages are huge, and so what a
+// run takes, does not depend on where it lands.
+template <class T>
+class Room {
+public:
+    Room(std::size_t count, bool huge) {
+        const std::size_t align = huge ? huge_page_bytes : alignof(T);
+        if (count > (SIZE_MAX - align) / sizeof(T)) throw std::bad_alloc();
+        bytes_.reset(new unsigned char[count * sizeof(T) + align]);
+        const auto at = reinterpret_cast<std::uintptr_t>(bytes_.get());
+        values_ = reinterpret_cast<T*>((at + align - 1) / align * align);
+        std::uninitialized_default_construct_n(values_, count);  // nothing to do
+        if (huge) advise_huge_pages(values_, count * sizeof(T));
+    }
+    T& operator[](std::size_t i) const { return values_[i]; }
+    T* get() const { return values_; }
+
+    static constexpr std::size_t huge_page_bytes = 2 << 20;
+
+private:
+    std::unique_ptr<unsigned char[]> bytes_;
+    T* values_;
+};
+
 // A graph laid out for the search: vertex i's row is adj[offsets[i]] to
 // adj[offsets[i + 1] - 1], its neighbours in the order the edges were read.
 // 2m < 2^32 ends in all.
 struct Graph {
     int n;
-    std::unique_ptr<std::uint32_t[]> offsets;
-    std::unique_ptr<Entry[]> adj;
+    Room<std::uint32_t> offsets;
+    Room<Entry> adj;
 
     std::uint32_t degree(int i) const { return offsets[i + 1] - offsets[i]; }
 };
-
-// Room for `count` values, not filled: its pages are taken as they are
-// written. With `huge`, in huge pages where the system gives them, advised
-// before anything touches the memory.
-template <class T>
-std::unique_ptr<T[]> room(std::size_t count, bool huge) {
-    std::unique_ptr<T[]> values(new T[count]);
-    if (huge) advise_huge_pages(values.get(), count * sizeof(T));
-    return values;
-}
 
 // Lays out the rows of the `width` vertices from `base` on, whose ends are
 // `list`, into `adj` from offsets[base] on, and sets offsets[base + 1] to

@@ -63,7 +63,7 @@ private:
     static constexpr std::size_t fan = 32;
 
     const Graph& graph_;
-    std::unique_ptr<std::int32_t[]> state_;
+    Room<std::int32_t> state_;
     MoveBits movable_;
     // The sides again, a bit each, kept as vertices move: the sides of a
     // hundred million vertices fit in a cache, and writing the answer reads
@@ -75,8 +75,8 @@ private:
 // on its side: every other vertex starts with all its neighbours on its
 // side but vertex 1, that is with the difference of its degree taken from
 // twice the edges that join it to vertex 1, which vertex 1's row lists.
-std::unique_ptr<std::int32_t[]> start_states(const Graph& graph) {
-    std::unique_ptr<std::int32_t[]> state = room<std::int32_t>(graph.n, true);
+Room<std::int32_t> start_states(const Graph& graph) {
+    Room<std::int32_t> state(graph.n, true);
     for (int i = 1; i < graph.n; ++i)
         state[i] = static_cast<std::int32_t>(-static_cast<long long>(graph.degree(i)) & ~1LL);
     for (std::size_t j = graph.offsets[0]; j < graph.offsets[1]; ++j)

@@ -168,7 +168,7 @@ TEST(Plan, TakesThePathThatTheEndToEndGraphsName) {
         int n, m;
         const char* peak;  // "lay out" or "search"; "numbered" where the vertices are
     } graphs[] = {
-        {200000, 1000000, "lay out"},
+        {400000, 2000000, "lay out"},
         {1000000, 600000, "search"},
         {2147483647, 1000000, "numbered"},
         {2000000000, 10000000, "numbered"},
