@@ -25,19 +25,18 @@ Peaks peaks(unsigned long long n, unsigned long long m) {
     const int shift = block_shift(n, m);
     const unsigned long long offsets = (n + 1) * sizeof(std::uint32_t);
     const unsigned long long rows = 2 * m * sizeof(Entry);
-    // A chunk's mapping takes a page more for the allocator's header, and
-    // the last chunk of a list a partly filled page: in every block that has
-    // ends, and in each part of a block split.
-    const unsigned long long chunk_bytes = (sizeof(Chunk) / page_bytes + 1) * page_bytes;
+    // A chunk's mapping is whole pages, the allocator's header of 16 bytes
+    // included, and the last chunk of a list a partly filled piece of pages
+    // (see EndList): in every block that has ends, and in each part of a
+    // block split.
+    const unsigned long long chunk_bytes =
+        (sizeof(Chunk) + 16 + page_bytes - 1) / page_bytes * page_bytes;
+    const unsigned long long piece_bytes = 2048 * Chunk::record + page_bytes;
     const unsigned long long lists =
         2 * m * chunk_bytes / Chunk::size +
-        page_bytes * (std::min(((n - 1) >> shift) + 1, 2 * m) + 2 * rows / block_bytes + 1);
-    // The rows take huge pages, each whole at its first byte: the peak may
-    // come as the second is taken, before the first block's list is given
-    // back.
-    const unsigned long long laying_out =
-        2 * (sizeof(std::uint32_t) << shift) + lists +
-        std::min<unsigned long long>(rows, block_bytes + Room<Entry>::huge_page_bytes);
+        piece_bytes * (std::min(((n - 1) >> shift) + 1, 2 * m) + 2 * rows / block_bytes + 1);
+    const unsigned long long laying_out = 2 * (sizeof(std::uint32_t) << shift) + lists +
+                                          std::min<unsigned long long>(rows, block_bytes);
     // Each level of move bits has 1/64 of the words of the one below.
     const unsigned long long bits = ((n + 63) / 64 + 2) * sizeof(std::uint64_t) * 64 / 63;
     const unsigned long long sides = (n + 63) / 64 * sizeof(std::uint64_t);

@@ -43,8 +43,12 @@ int lay_out_block(EndList& list, int base, int width, std::size_t part_bytes,
 
 Graph lay_out(BlockLists& lists, int m, bool huge) {
     const int n = lists.n;
+    // The rows take huge pages but for those of the first blocks, which are
+    // written while every list is still held: a huge page is taken whole
+    // before the lists give any memory back.
     Graph graph{n, Room<std::uint32_t>(static_cast<std::size_t>(n) + 1, huge),
-                Room<Entry>(2 * static_cast<std::size_t>(m), true)};
+                Room<Entry>(2 * static_cast<std::size_t>(m), true,
+                            2 * block_bytes + Room<Entry>::huge_page_bytes)};
     graph.offsets[0] = 0;
     const int width = 1 << lists.shift;
     std::vector<std::uint32_t> degree(width);

@@ -10,6 +10,7 @@
 // Memory: 10 bytes an end in the lists; 8 an end and 4 a vertex in the rows.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -29,11 +30,15 @@ struct Entry {
 // Ends of edges in the order listed: each end's vertex (within its block),
 // its neighbour and its edge, a record of 10 bytes, in chunks. A chunk is
 // mapped apart (main asks for it), so that freeing it gives it back to the
-// system, and it is not zero-filled, so that of the last chunk only the
-// pages written are taken. Records, not an array of each field: a block's
-// list is written in one place, not three (see bench/README.md).
+// system, and it is not zero-filled: its pages are taken a piece of 2048
+// records (5 pages) at a time, as the list reaches them, in one call for
+// each piece rather than a fault a page, so that of the last chunk only
+// about the pages written are taken. Records, not an array of each field:
+// a block's list is written in one place, not three (see bench/README.md).
 struct Chunk {
-    static constexpr int size = 1 << 14;
+    // 40 pages with the allocator's header of 16 bytes: a record more
+    // would take a 41st.
+    static constexpr int size = 16382;
     static constexpr int record = 10;
     unsigned char ends[size][record];
 };
@@ -46,6 +51,8 @@ public:
             chunk_ = chunks_.back().get();
             last_ = 0;
         }
+        if (last_ % piece == 0)
+            take_pages(chunk_->ends[last_], std::min(piece, Chunk::size - last_) * Chunk::record);
         unsigned char* const end = chunk_->ends[last_];
         const auto within = static_cast<std::uint16_t>(vertex);
         std::memcpy(end, &within, 2);
@@ -83,6 +90,8 @@ private:
             f(vertex, neighbour, edge_id);
         }
     }
+
+    static constexpr int piece = 2048;  // records whose pages are taken at once
 
     std::vector<std::unique_ptr<Chunk>> chunks_;
     Chunk* chunk_ = nullptr;  // the last
@@ -124,20 +133,22 @@ struct BlockLists {
 
 // Room for `count` values of a trivial type, not filled: its pages are
 // taken as they are written. With `huge`, it starts on a huge page's
-// boundary and asks for huge pages where the system gives them, before
-// anything touches it, so that which of its pages are huge, and so what a
-// run takes, does not depend on where it lands.
+// boundary and asks for huge pages where the system gives them, but for its
+// first `small` bytes, before anything touches it, so that which of its
+// pages are huge, and so what a run takes, does not depend on where it
+// lands.
 template <class T>
 class Room {
 public:
-    Room(std::size_t count, bool huge) {
+    Room(std::size_t count, bool huge, std::size_t small = 0) {
         const std::size_t align = huge ? huge_page_bytes : alignof(T);
         if (count > (SIZE_MAX - align) / sizeof(T)) throw std::bad_alloc();
         bytes_.reset(new unsigned char[count * sizeof(T) + align]);
         const auto at = reinterpret_cast<std::uintptr_t>(bytes_.get());
         values_ = reinterpret_cast<T*>((at + align - 1) / align * align);
         std::uninitialized_default_construct_n(values_, count);  // nothing to do
-        if (huge) advise_huge_pages(values_, count * sizeof(T));
+        const std::size_t bytes = count * sizeof(T);
+        if (huge && small < bytes) advise_huge_pages(values_ + small / sizeof(T), bytes - small);
     }
     T& operator[](std::size_t i) const { return values_[i]; }
     T* get() const { return values_; }

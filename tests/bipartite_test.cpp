@@ -143,7 +143,7 @@ TEST(Bipartite, RefusesAGraphOverAControlGroupLimit) {
         {"2147483647 100000000\n", 400000000,
          "a graph of 2147483647 vertices and 100000000 edges needs 4.0 GB; 1.1 GB is available"},
         {"1000 2147483647\n", 4ULL << 31,
-         "a graph of 1000 vertices and 2147483647 edges needs 44.2 GB; 1.1 GB is available"},
+         "a graph of 1000 vertices and 2147483647 edges needs 43.8 GB; 1.1 GB is available"},
     };
     for (const auto& c : cases) {
         Scratch folder;
