@@ -6,8 +6,8 @@
 // message that names the token.
 //
 // Numbers are lexed straight from the buffer, eight digits at a time (about
-// 10 ns a number); the text that a message quotes is put together only for
-// the message.
+// 10 ns a number, or 5 taken in bulk by read_ints); the text that a message
+// quotes is put together only for the message.
 #pragma once
 
 #include <cstddef>
