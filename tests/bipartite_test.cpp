@@ -57,6 +57,21 @@ TEST(Bipartite, ReportsBadInput) {
         {"5 2\n1 2\n3 3\n", "bipartite.in: edge 2: vertex 3 is joined to itself"},
     };
     for (const Case& c : cases) expect_failure(run(c.input), "bipartite: " + std::string(c.output));
+
+    // The same after 300 edges, which the reader takes in bulk: a fault is
+    // reported only once every number before it is checked.
+    std::string edges;
+    for (int e = 0; e < 300; ++e) edges += "1 2\n";
+    const std::pair<std::string, std::string> late[] = {
+        {"9 1\n1 x\n", "edge 301: vertex 9 is outside 1..5"},
+        {"1 9\n1 x\n", "edge 301: vertex 9 is outside 1..5"},
+        {"4 4\n1 x\n", "edge 301: vertex 4 is joined to itself"},
+        {"1 +x\n9 1\n", "edge 301: \"+x\" is not an integer"},
+        {"1 2\n3 99999999999\n", "edge 302: 99999999999 is outside the 32-bit range"},
+        {"1 2\n3", "expected 2 numbers for edge 302, found end of file"},
+    };
+    for (const auto& [tail, output] : late)
+        expect_failure(run("5 303\n" + edges + tail), "bipartite: bipartite.in: " + output);
 }
 
 // Beyond the address space the program is given: refused up front, not
