@@ -238,12 +238,12 @@ std::size_t read_ints(int* values, std::size_t count) {
         if (cut) starts &= ~(std::uint64_t{1} << next);
         int taken = 0;  // the window's bytes up to the end of its last token taken
         for (; ends != 0 && done < count; starts &= starts - 1, ends &= ends - 1) {
-            const int start = trailing_zeros(starts), end = trailing_zeros(ends) + 1;
-            const int length = end - start;
+            const int begin = trailing_zeros(starts), end = trailing_zeros(ends) + 1;
+            const int length = end - begin;
             if (length > 9) break;
-            std::uint64_t value = digits_value(eight_bytes(pos + start), std::min(length, 8));
+            std::uint64_t value = digits_value(eight_bytes(pos + begin), std::min(length, 8));
             if (length == 9)
-                value = value * 10 + (static_cast<unsigned char>(buf[pos + start + 8]) - '0');
+                value = value * 10 + (static_cast<unsigned char>(buf[pos + begin + 8]) - '0');
             values[done++] = static_cast<int>(value);
             taken = end;
         }
