@@ -1,9 +1,15 @@
 #include "numbering.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <memory>
 #include <utility>
 
+namespace {
+
+// Sorts the `count` keys at `keys` by their bits 32 to 32 + `bits` - 1, and
+// keeps the order of equal ones: to and fro between `keys` and `spare`,
+// which has room for as many. Returns which of the two holds them sorted.
 std::uint64_t* sort_by_high_bits(std::uint64_t* keys, std::uint64_t* spare, std::size_t count,
                                  int bits) {
     const int digit = 11;  // a pass's counts stay in the first cache
@@ -21,6 +27,8 @@ std::uint64_t* sort_by_high_bits(std::uint64_t* keys, std::uint64_t* spare, std:
     }
     return keys;
 }
+
+}  // namespace
 
 int renumber(std::vector<std::uint32_t>& ends, int n) {
     std::unique_ptr<std::uint64_t[]> keys(new std::uint64_t[ends.size()]);

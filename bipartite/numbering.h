@@ -10,15 +10,8 @@
 // for the keys, beside the 4 of the ends.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <vector>
-
-// Sorts the `count` keys at `keys` by their bits 32 to 32 + `bits` - 1, and
-// keeps the order of equal ones: to and fro between `keys` and `spare`,
-// which has room for as many. Returns which of the two holds them sorted.
-std::uint64_t* sort_by_high_bits(std::uint64_t* keys, std::uint64_t* spare, std::size_t count,
-                                 int bits);
 
 // Numbers again the vertex indices in `ends`, each below n, as above, in
 // place. Returns how many vertices there are now.

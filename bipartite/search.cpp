@@ -1,7 +1,6 @@
 #include "search.h"
 
 #include <algorithm>
-#include <memory>
 #include <utility>
 
 #include "move_bits.h"

@@ -178,9 +178,9 @@ int leading_zeros(std::uint64_t word) {
 // and tested apart), then its bytes' verdicts are gathered into eight bits
 // by a multiplication.
 void classify(std::size_t at, std::uint64_t& digits, std::uint64_t& spaces) {
+    digits = spaces = 0;
 #if defined(__SSE2__) && !defined(READER_PORTABLE)
     const auto bytes = [](char c) { return _mm_set1_epi8(c); };
-    digits = spaces = 0;
     for (int part = 0; part < 4; ++part) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(buf + at + 16 * part));
         const __m128i digit =
@@ -197,7 +197,6 @@ void classify(std::size_t at, std::uint64_t& digits, std::uint64_t& spaces) {
     const auto gather = [](std::uint64_t high_bits) {
         return ((high_bits >> 7) * 0x0102040810204080) >> 56;
     };
-    digits = spaces = 0;
     for (int word = 0; word < 8; ++word) {
         const std::uint64_t bytes = eight_bytes(at + 8 * word);
         const std::uint64_t ascii = ~bytes & 0x8080808080808080;
