@@ -239,10 +239,22 @@ std::size_t read_ints(int* values, std::size_t count) {
         for (; ends != 0 && done < count; starts &= starts - 1, ends &= ends - 1) {
             const int begin = trailing_zeros(starts), end = trailing_zeros(ends) + 1;
             const int length = end - begin;
-            if (length > 9) break;
-            std::uint64_t value = digits_value(eight_bytes(pos + begin), std::min(length, 8));
-            if (length == 9)
-                value = value * 10 + (static_cast<unsigned char>(buf[pos + begin + 8]) - '0');
+            std::uint64_t value;
+            if (length <= 8) {
+                value = digits_value(eight_bytes(pos + begin), length);
+            } else {
+                // The last eight digits and the one or two before them, apart;
+                // without a branch on which, as large vertex numbers have
+                // nine or ten digits alike.
+                if (length > 10) break;
+                const auto digit = [&](int at) -> std::uint64_t {
+                    return static_cast<unsigned char>(buf[pos + begin + at]) - '0';
+                };
+                const std::uint64_t tenth = static_cast<std::uint64_t>(length - 9);  // 0 or 1
+                const std::uint64_t lead = digit(0) * (1 + 9 * tenth) + digit(1) * tenth;
+                value = lead * 100000000 + digits_value(eight_bytes(pos + end - 8), 8);
+                if (value > INT_MAX) break;
+            }
             values[done++] = static_cast<int>(value);
             taken = end;
         }
@@ -255,6 +267,12 @@ std::size_t read_ints(int* values, std::size_t count) {
         pos += next;
     }
     return done;
+}
+
+void restart_input() {
+    len = pos = 0;
+    buf[0] = '\0';
+    at_start = true;
 }
 
 bool is_space(int c) { return c == ' ' || static_cast<unsigned>(c - '\t') <= '\r' - '\t'; }

@@ -39,10 +39,15 @@ std::string label(const char* name, int item);
 // `bytes` as messages show them: a byte outside printable ASCII as \xHH.
 std::string printable(const std::string& bytes);
 
+// Forgets what has been read, for reading the input again from its start
+// once the program has taken it back there.
+void restart_input();
+
 // The next numbers, as many of `count` as lie in the buffer as plain
-// tokens (one to nine digits, white space after them), into `values`;
-// returns how many. It stops at anything else, and never fails: the next
-// read_int reads what it stopped at, and reports it if it is at fault.
+// tokens (one to ten digits within 32 bits, white space after them), into
+// `values`; returns how many. It stops at anything else, and never fails:
+// the next read_int reads what it stopped at, and reports it if it is at
+// fault.
 // About 3 ns a number, where read_int takes about 10: the buffer is
 // classified 64 bytes at a time, so that where each number lies is known
 // without reading the one before.

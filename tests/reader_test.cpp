@@ -125,9 +125,7 @@ Reading actual(const std::string& text, bool short_reads, bool bulk) {
     harness::input = text;
     harness::served = 0;
     harness::short_reads = short_reads;
-    len = pos = 0;  // as at the start of a run: nothing read, a NUL at buf[len]
-    buf[0] = '\0';
-    at_start = true;
+    restart_input();
     Reading reading;
     try {
         for (std::size_t i = 0;; ++i) {
@@ -153,8 +151,8 @@ const T& any(const T (&choices)[size]) {
 // A number near where the reader's arithmetic could slip, as text.
 std::string number() {
     static const long long edges[] = {
-        0,          1,          9,          10,         99999999,       100000000,
-        2147483647, 2147483648, 4294967295, 4294967296, 999999999999999};
+        0,          1,          9,          10,         99999999,   100000000,      999999999,
+        1000000000, 2147483647, 2147483648, 4294967295, 4294967296, 999999999999999};
     long long value;
     switch (below(4)) {
         case 0:
@@ -211,13 +209,19 @@ std::string tokens(std::size_t count) {
     return text;
 }
 
-// Mostly plain numbers of one to nine digits, which read_ints takes, at
-// times with leading zeros; one token in 20 anything else.
+// Mostly plain numbers of one to ten digits, which read_ints takes where
+// they are within 32 bits, at times with leading zeros, and at times of ten
+// or eleven digits around 10^9 and 2^31; one token in 20 anything else.
 std::string plain_tokens(std::size_t count) {
     std::string text;
     for (std::size_t i = 0; i < count; ++i) {
-        std::string token(1 + below(9), '0');
+        std::string token(1 + below(10), '0');
         for (char& c : token) c = static_cast<char>('0' + below(10));
+        if (below(4) == 0) {
+            static const long long near[] = {999999999, 1000000000, 2147483647, 2147483648};
+            token = std::to_string(any(near) + static_cast<long long>(below(5)) - 2);
+            token.insert(0, 10 + below(2) - token.size(), '0');  // ten digits, or eleven
+        }
         text += below(20) == 0 ? random_token() : token;
         if (i + 1 < count) text += below(4) ? std::string(1, " \n"[below(2)]) : blanks();
     }
