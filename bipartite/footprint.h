@@ -4,25 +4,28 @@
 #pragma once
 
 // Peak bytes of the phases of a run for n vertices and m >= 0 edges, beside
-// the program itself: while the lists are filled, while the rows are laid
-// out, and in the search.
+// the program itself: while the rows are laid out, with `beside` bytes
+// held beside them (the ends as read, where the input is not read twice),
+// and in the search.
 struct Peaks {
-    unsigned long long lists, laying_out, searching;
+    unsigned long long laying_out, searching;
 };
-Peaks peaks(unsigned long long n, unsigned long long m);
+Peaks peaks(unsigned long long n, unsigned long long m, unsigned long long beside = 0);
 
-// Peak bytes of a whole run whose vertices are not numbered again, and of
-// one where the vertices that edges touch are, the program's own share
+// Peak bytes of a whole run whose vertices are not numbered again (its
+// input read twice, or with its ends held where it cannot be), and of one
+// where the vertices that edges touch are, the program's own share
 // included.
-unsigned long long footprint(unsigned long long n, unsigned long long m);
+unsigned long long footprint(unsigned long long n, unsigned long long m, bool twice);
 unsigned long long footprint_numbered(unsigned long long n, unsigned long long m);
 
 // How a graph of n vertices and (at most) m edges is run, with `available`
-// bytes of memory: the way that takes less time, unless only the other
-// fits. A run needs more than is available only where neither fits.
+// bytes of memory, from an input that can be read `twice` or not: the way
+// that takes less time, unless only the other fits. A run needs more than
+// is available only where neither fits.
 struct Plan {
     bool numbered;             // the vertices that edges touch are numbered again
+    bool held;                 // the ends are held in memory, not read twice
     unsigned long long needs;  // its peak bytes
-    bool huge_offsets;         // the offsets of the rows ask for huge pages
 };
-Plan plan(int n, int m, unsigned long long available);
+Plan plan(int n, int m, unsigned long long available, bool twice);

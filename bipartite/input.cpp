@@ -6,11 +6,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "numbering.h"
+#include "phases.h"
 #include "reader.h"
 
 const char* const input_name = "bipartite.in";
@@ -31,6 +34,11 @@ int edges_held(int m) {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(input_name, error);
     return error ? m : static_cast<int>(std::min<std::uintmax_t>(m, size / 4));
+}
+
+bool input_rereadable() {
+    std::error_code error;
+    return std::filesystem::is_regular_file(input_name, error);
 }
 
 namespace {
@@ -76,26 +84,57 @@ void read_edges(int n, int m, F add) {
     }
 }
 
+// The rows, once laid out; reported where the file was not the same when
+// it was read again.
+Graph laid_out(std::optional<Graph> graph) {
+    if (!graph) fail(input_name, "changed while it was read");
+    return std::move(*graph);
+}
+
+// Reads the file again from its start, to its edges: its header must be
+// what it was.
+void read_again(int n, int m) {
+    errno = 0;
+    if (std::fseek(stdin, 0, SEEK_SET) != 0) fail(input_name, failed("cannot read again"));
+    restart_input();
+    const int again_n = read_int("n"), again_m = std::max(read_int("m"), 0);
+    if (again_n != n || again_m != m) fail(input_name, "changed while it was read");
+}
+
 }  // namespace
 
-BlockLists read_graph(int n, int m, int held, bool numbered) {
-    if (!numbered) {
-        BlockLists lists(n, held);
-        read_edges(n, m, [&](int u, int v, int e) { lists.add(u, v, e); });
-        return lists;
+Graph read_graph(int n, int m, int held, const Plan& how) {
+    const auto rows = [&] { return Room<Entry>(2 * static_cast<std::size_t>(m)); };
+    if (how.numbered) {
+        Numbering ends(2 * static_cast<std::size_t>(held));
+        read_edges(n, m, [&](int u, int v, int) {
+            if (!ends.add(u) || !ends.add(v)) fail(input_name, "changed while it was read");
+        });
+        phase_done("read");
+        return ends.graph(n);
     }
-    // The ends of every edge in turn, numbered, then listed: freed as soon
-    // as they are.
+    Tally tally(n, m);
+    if (!how.held) {
+        read_edges(n, m, [&](int u, int v, int) { tally.add(u, v); });
+        phase_done("read");
+        return laid_out(lay_out(tally, rows(), [&](auto add) {
+            read_again(n, m);
+            read_edges(n, m, add);
+        }));
+    }
+    // An input that cannot be read twice: its ends held.
     std::vector<std::uint32_t> ends;
     ends.reserve(2 * static_cast<std::size_t>(held));
     read_edges(n, m, [&](int u, int v, int) {
+        tally.add(u, v);
         ends.push_back(static_cast<std::uint32_t>(u));
         ends.push_back(static_cast<std::uint32_t>(v));
     });
-    BlockLists lists(renumber(ends, n), m);
-    for (int e = 0; e < m; ++e) {
-        const std::size_t x = 2 * static_cast<std::size_t>(e);
-        lists.add(static_cast<int>(ends[x]), static_cast<int>(ends[x + 1]), e);
-    }
-    return lists;
+    phase_done("read");
+    return laid_out(lay_out(tally, rows(), [&](auto add) {
+        for (int e = 0; e < m; ++e) {
+            const std::size_t x = 2 * static_cast<std::size_t>(e);
+            add(static_cast<int>(ends[x]), static_cast<int>(ends[x + 1]), e);
+        }
+    }));
 }

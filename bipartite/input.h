@@ -4,6 +4,7 @@
 // standard error and ends with status 1.
 #pragma once
 
+#include "footprint.h"
 #include "rows.h"
 
 // The most edges that the input can hold, when that is fewer than m: each
@@ -11,8 +12,13 @@
 // where the input is not a regular file; m then.
 int edges_held(int m);
 
-// The m edges of a graph of n vertices, of which the input holds at most
-// `held`, as lists for laying out; with `numbered`, the vertices that they
-// touch numbered again first (see numbering.h), and the lists of that many.
-// Cost: O(m).
-BlockLists read_graph(int n, int m, int held, bool numbered);
+// Whether the input is a regular file, which can be read again from its
+// start; a pipe or a FIFO cannot.
+bool input_rereadable();
+
+// The graph of n vertices and m edges, of which the input holds at most
+// `held`, laid out as `how` says: read twice, its edges gone over as they
+// are read; or its ends held, and numbered again first where that is the
+// plan. A file that is not the same the second time is reported.
+// Cost: O(m), and O(n) for the rows' offsets.
+Graph read_graph(int n, int m, int held, const Plan& how);

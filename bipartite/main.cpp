@@ -4,16 +4,18 @@
 //
 // A run, in the order below: the header is read, and what the graph will
 // take worked out from it (footprint.h) and refused where it does not fit;
-// the edges are read into lists (input.h), the vertices that they touch
-// numbered again where they are few (numbering.h); each vertex's row of
-// neighbours is laid out (rows.h); the local search moves vertices
-// (search.h); the same-side edges are written (output.h).
+// the edges are read and counted, then read again and laid out as each
+// vertex's row of neighbours (input.h, rows.h), or, where the edges touch
+// few of the vertices, numbered again and laid out from their keys
+// (numbering.h); the local search moves vertices (search.h); the same-side
+// edges are written (output.h).
 //
-// Memory: 20 bytes per edge plus 4 per vertex while the rows are laid out,
-// 16 bytes per edge plus 8.3 per vertex in the search; numbering takes 40
-// bytes per edge. A header buys no more than the file can hold: edges are
-// checked against the memory available only as many as its size has room
-// for, and room is taken only as they are read.
+// Memory: 16 bytes per edge and 8.3 per vertex in the search, which is the
+// peak; an input that cannot be read twice (a pipe) holds 8 bytes per edge
+// more while it is laid out, and numbering takes 32 bytes per edge. A
+// header buys no more than the file can hold: edges are checked against
+// the memory available only as many as its size has room for, and nothing
+// large is taken before they are all read.
 //
 // On any fault it writes one line `bipartite: FILE: what is wrong` to
 // standard error, leaves bipartite.out empty and ends with status 1.
@@ -34,7 +36,6 @@
 #include "search.h"
 
 int main() try {
-    map_apart(sizeof(Chunk));
     errno = 0;
     const bool input_open = std::freopen(input_name, "r", stdin) != nullptr;
     const std::string input_fault = failed("cannot open");
@@ -51,7 +52,7 @@ int main() try {
     // to end at its end.
     const int held = edges_held(m);
     const unsigned long long available = available_memory();
-    const Plan how = plan(n, held, available);
+    const Plan how = plan(n, held, available, input_rereadable());
     if (how.needs > available) {
         fail(input_name, "a graph of " + std::to_string(n) + " vertices" +
                              (m > 0 ? " and " + std::to_string(m) + " edges" : "") + " needs " +
@@ -60,9 +61,7 @@ int main() try {
     }
     phase_done("header");
 
-    BlockLists lists = read_graph(n, m, held, how.numbered);
-    phase_done("read");
-    const Graph graph = lay_out(lists, m, how.huge_offsets);
+    const Graph graph = read_graph(n, m, held, how);
     phase_done("lay out");
     const Split split = search(graph, m);
     phase_done("search");

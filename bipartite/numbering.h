@@ -5,14 +5,39 @@
 // keeps every move, the count and the order of the answer's list; vertex 1
 // keeps its place, as it starts alone on its side.
 //
-// Cost: O(m), a radix sort of a (vertex, place) key an end, 11 bits a pass
-// and three passes at most, then one pass to rank. Memory: 16 bytes an end
-// for the keys, beside the 4 of the ends.
+// Each end is kept as read, as a (vertex, place) key. Sorted by vertex and
+// then by place, the keys are the rows in order, each vertex's entries by
+// edge: so the graph is laid out from them in one pass, in their own memory.
+//
+// Cost: O(m): the keys sorted in one pass by the top 11 bits of their
+// vertices, out of the caches, and then within each bucket by the rest;
+// one pass ranks them, one more turns them into rows. Memory: 16 bytes an
+// end, in two halves, one of which becomes the rows.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <vector>
 
-// Numbers again the vertex indices in `ends`, each below n, as above, in
-// place. Returns how many vertices there are now.
-int renumber(std::vector<std::uint32_t>& ends, int n);
+#include "rows.h"
+
+class Numbering {
+public:
+    // Room for `ends` ends.
+    explicit Numbering(std::size_t ends) : keys_(ends), spare_(ends), capacity_(ends) {}
+
+    // The next end read, the index of its vertex, two an edge in the order
+    // read; false where there is no room for it.
+    bool add(int vertex) {
+        if (count_ == capacity_) return false;
+        keys_[count_] = std::uint64_t{static_cast<std::uint32_t>(vertex)} << 32 | count_;
+        ++count_;
+        return true;
+    }
+
+    // The graph of the ends added, each below n, its vertices numbered again.
+    Graph graph(int n);
+
+private:
+    Room<std::uint64_t> keys_, spare_;
+    std::size_t capacity_, count_ = 0;
+};

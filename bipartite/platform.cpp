@@ -10,17 +10,11 @@
 // Windows: the available physical memory, and the address space left
 // unreserved (which bounds a 32-bit process). Other POSIX systems, and Linux
 // without MemAvailable: physical memory, and the address space as on Linux.
-// Huge pages: on Linux, madvise(MADV_HUGEPAGE), since transparent huge pages
-// are often given only to memory that asks for them; elsewhere nothing.
-// Pages taken in one call: on Linux, madvise(MADV_POPULATE_WRITE).
-// Mapping apart: glibc's mallopt(M_MMAP_THRESHOLD), which also fixes the
-// bound for good.
 #include "platform.h"
 
 #include <algorithm>
 #include <charconv>
 #include <climits>
-#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -31,12 +25,6 @@
 #elif defined(__unix__) || defined(__APPLE__)
 #include <sys/resource.h>
 #include <unistd.h>
-#endif
-#ifdef __linux__
-#include <sys/mman.h>
-#endif
-#ifdef __GLIBC__
-#include <malloc.h>
 #endif
 
 namespace {
@@ -186,31 +174,4 @@ std::string memory_text(double bytes) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f %s", bytes / (gb ? 1e9 : 1e6), gb ? "GB" : "MB");
     return text;
-}
-
-void advise_huge_pages([[maybe_unused]] void* start, [[maybe_unused]] std::size_t bytes) {
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-    // Only whole huge pages inside the block: madvise wants an aligned start.
-    const std::uintptr_t huge = 2 << 20;
-    const std::uintptr_t first = (reinterpret_cast<std::uintptr_t>(start) + huge - 1) / huge * huge;
-    const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(start) + bytes) / huge * huge;
-    if (first < end) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
-#endif
-}
-
-void take_pages([[maybe_unused]] void* start, [[maybe_unused]] std::size_t bytes) {
-#if defined(__linux__) && defined(MADV_POPULATE_WRITE)
-    // Whole pages around the bytes: madvise wants an aligned start.
-    static const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-    const std::uintptr_t first = reinterpret_cast<std::uintptr_t>(start) / page * page;
-    const std::uintptr_t end =
-        (reinterpret_cast<std::uintptr_t>(start) + bytes + page - 1) / page * page;
-    madvise(reinterpret_cast<void*>(first), end - first, MADV_POPULATE_WRITE);
-#endif
-}
-
-void map_apart([[maybe_unused]] std::size_t bytes) {
-#ifdef __GLIBC__
-    mallopt(M_MMAP_THRESHOLD, static_cast<int>(bytes));
-#endif
 }

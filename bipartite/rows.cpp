@@ -2,61 +2,143 @@
 
 #include <algorithm>
 
-int lay_out_block(EndList& list, int base, int width, std::size_t part_bytes,
-                  std::uint32_t* offsets, Entry* adj, std::uint32_t* degree) {
-    std::fill(degree, degree + width, 0);
-    list.visit([&](int v, int, int) { ++degree[v]; });
-    // For now offsets[base + 1 + v] is where the next end of vertex v goes:
-    // at the start of its row, and at its end once all are written.
-    std::uint32_t* const next = offsets + base + 1;
-    std::uint32_t at = offsets[base];
-    for (int v = 0; v < width; ++v) {
-        next[v] = at;
-        at += degree[v];
-    }
-    const auto write = [&](int v, int neighbour, int edge_id) {
-        adj[next[v]++] = {neighbour, edge_id};
-    };
-    if ((at - offsets[base]) * sizeof(Entry) <= 2 * part_bytes) {
-        list.take(write);
-        return 1;
-    }
-
-    // A block of many more rows than most, as where edges crowd among a few
-    // vertices: written all at once, its rows would be taken while its list
-    // is still held.
-    std::vector<int> part_of(width);
-    int parts = 0;
-    for (int v = 0, first = 0; v < width; ++v) {
-        if (v > first && (next[v] + degree[v] - next[first]) * sizeof(Entry) > part_bytes) {
-            ++parts;
-            first = v;
-        }
-        part_of[v] = parts;
-    }
-    std::vector<EndList> lists(parts + 1);
-    list.take(
-        [&](int v, int neighbour, int edge_id) { lists[part_of[v]].add(v, neighbour, edge_id); });
-    for (EndList& part : lists) part.take(write);
-    return parts + 1;
+int group_shift(unsigned long long n, unsigned long long m, std::size_t part) {
+    const unsigned long long rows = 2 * m * sizeof(Entry);
+    int shift = 15;
+    while (shift > 0 && (rows << shift) / n > part / 16 && (n - 1) >> (shift - 1) < 1 << 16)
+        --shift;
+    return shift;
 }
 
-Graph lay_out(BlockLists& lists, int m, bool huge) {
-    const int n = lists.n;
-    // The rows take huge pages but for those of the first blocks, which are
-    // written while every list is still held: a huge page is taken whole
-    // before the lists give any memory back.
-    Graph graph{n, Room<std::uint32_t>(static_cast<std::size_t>(n) + 1, huge),
-                Room<Entry>(2 * static_cast<std::size_t>(m), true,
-                            2 * block_bytes + Room<Entry>::huge_page_bytes)};
-    graph.offsets[0] = 0;
-    const int width = 1 << lists.shift;
-    std::vector<std::uint32_t> degree(width);
-    for (std::size_t b = 0; b < lists.blocks.size(); ++b) {
-        const int base = static_cast<int>(b << lists.shift);
-        lay_out_block(lists.blocks[b], base, std::min(n - base, width), block_bytes,
-                      graph.offsets.get(), graph.adj.get(), degree.data());
+Tally::Tally(int vertices, int m, std::size_t part)
+    : n(vertices),
+      shift(group_shift(vertices, m, part)),
+      ends((static_cast<unsigned>(n - 1) >> shift) + 1) {}
+
+Layout::Layout(const Tally& tally, Room<Entry> adj, std::size_t part, std::size_t room)
+    : n_(tally.n),
+      shift_(tally.shift),
+      group_mask_((1 << tally.shift) - 1),
+      part_bytes_(part),
+      room_(room > 0 ? room : std::max(part, sizeof(std::int32_t) * static_cast<std::size_t>(n_))),
+      group_ends_(tally.ends),
+      part_of_group_(tally.ends.size()),
+      adj_(std::move(adj)) {
+    for (std::size_t g = 0; g < group_ends_.size(); ++g) {
+        const int width = group_width(g);
+        if (width > 1 && std::uint64_t{group_ends_[g]} * sizeof(Entry) > room_) {
+            part_of_group_[g] = ~static_cast<int>(vertex_ends_.size());
+            crowded_.push_back(static_cast<int>(g));
+            vertex_ends_.resize(vertex_ends_.size() + width);
+        }
     }
-    lists.blocks = std::vector<EndList>();
+    if (crowded_.empty()) plan();
+}
+
+bool Layout::split_crowded() {
+    for (const int g : crowded_) {
+        const int first = ~part_of_group_[g];
+        const int width = group_width(g);
+        std::uint64_t ends = 0;
+        for (int v = 0; v < width; ++v) ends += vertex_ends_[first + v];
+        if (ends != group_ends_[g]) return false;
+    }
+    plan();
+    return true;
+}
+
+// Parts of whole groups, or of single vertices in a crowded group: each
+// closed where the next would take it past a part's bytes or 2^16 vertices.
+void Layout::plan() {
+    vertex_part_.resize(vertex_ends_.size());
+    std::uint32_t placed = 0;  // ends in the parts closed
+    std::uint64_t ends = 0;    // in the part being made
+    int first = 0, width = 0;  // its vertices
+    const auto close = [&] {
+        start_.push_back(placed);
+        parts_.push_back({placed, static_cast<std::uint32_t>(placed + ends), 0, first});
+        placed += static_cast<std::uint32_t>(ends);
+        first += width;
+        ends = 0;
+        width = 0;
+    };
+    // Adds `w` vertices with `count` ends to the parts; returns the index of their part.
+    const auto take = [&](int w, std::uint64_t count) {
+        if (width > 0 && ((ends + count) * sizeof(Entry) > part_bytes_ || width + w > max_width))
+            close();
+        ends += count;
+        width += w;
+        return static_cast<int>(parts_.size());
+    };
+    for (std::size_t g = 0; g < group_ends_.size(); ++g) {
+        const int w = group_width(g);
+        if (part_of_group_[g] >= 0) {
+            part_of_group_[g] = take(w, group_ends_[g]);
+            continue;
+        }
+        const int at = ~part_of_group_[g];
+        for (int v = 0; v < w; ++v) vertex_part_[at + v] = take(1, vertex_ends_[at + v]);
+    }
+    close();
+    start_.push_back(placed);
+}
+
+std::optional<Graph> Layout::finish() {
+    if (overfull_) return std::nullopt;
+    for (const Part& part : parts_) {
+        if (part.at != part.end) return std::nullopt;
+    }
+    // Each part's escaped edges together, in the order placed.
+    std::stable_sort(escapes_.begin(), escapes_.end(),
+                     [](std::uint64_t a, std::uint64_t b) { return a >> 32 < b >> 32; });
+    std::size_t spare = 0;  // the most records of a part of several vertices
+    for (std::size_t p = 0; p < parts_.size(); ++p) {
+        const int next = p + 1 < parts_.size() ? parts_[p + 1].first : n_;
+        if (next - parts_[p].first > 1)
+            spare = std::max<std::size_t>(spare, start_[p + 1] - start_[p]);
+    }
+    std::vector<std::uint64_t> records(spare);
+    std::vector<std::uint32_t> degree(max_width);
+
+    Graph graph{n_, Room<std::uint32_t>(static_cast<std::size_t>(n_) + 1), std::move(adj_)};
+    Entry* const adj = graph.adj.get();
+    graph.offsets[0] = 0;
+    std::size_t escaped = 0;
+    for (std::size_t p = 0; p < parts_.size(); ++p) {
+        const std::uint32_t begin = start_[p], end = start_[p + 1];
+        const int first = parts_[p].first;
+        const int width = (p + 1 < parts_.size() ? parts_[p + 1].first : n_) - first;
+        // For now offsets[first + 1 + v] is where the next end of vertex v
+        // goes: at the start of its row, and at its end once all are written.
+        std::uint32_t* const next = &graph.offsets[first + 1];
+        std::uint32_t last = 0;
+        const auto edge = [&](std::uint64_t record) {
+            const auto gap = static_cast<std::uint32_t>(record >> 32) & escape;
+            last = gap == escape ? static_cast<std::uint32_t>(escapes_[escaped++]) : last + gap;
+            return Entry{static_cast<int>(static_cast<std::uint32_t>(record)),
+                         static_cast<int>(last)};
+        };
+        if (width == 1) {  // one row, whose records are already in order
+            for (std::uint32_t j = begin; j < end; ++j) {
+                std::uint64_t record;
+                std::memcpy(&record, &adj[j], sizeof record);
+                adj[j] = edge(record);
+            }
+            next[0] = end;
+            continue;
+        }
+        std::fill(degree.begin(), degree.begin() + width, 0);
+        for (std::uint32_t j = begin; j < end; ++j) {
+            std::memcpy(&records[j - begin], &adj[j], sizeof records[0]);
+            ++degree[records[j - begin] >> 48];
+        }
+        std::uint32_t at = begin;
+        for (int v = 0; v < width; ++v) {
+            next[v] = at;
+            at += degree[v];
+        }
+        for (std::uint32_t x = 0; x < end - begin; ++x)
+            adj[next[records[x] >> 48]++] = edge(records[x]);
+    }
     return graph;
 }

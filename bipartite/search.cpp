@@ -75,7 +75,7 @@ private:
 // side but vertex 1, that is with the difference of its degree taken from
 // twice the edges that join it to vertex 1, which vertex 1's row lists.
 Room<std::int32_t> start_states(const Graph& graph) {
-    Room<std::int32_t> state(graph.n, true);
+    Room<std::int32_t> state(graph.n);
     for (int i = 1; i < graph.n; ++i)
         state[i] = static_cast<std::int32_t>(-static_cast<long long>(graph.degree(i)) & ~1LL);
     for (std::size_t j = graph.offsets[0]; j < graph.offsets[1]; ++j)

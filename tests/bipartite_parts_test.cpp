@@ -1,5 +1,5 @@
 // bipartite's parts, each against a plain oracle: the move bits against an
-// ordered set, the layout of a block against rows built naively, numbering
+// ordered set, the layout of rows against rows built naively, numbering
 // against a map, and the way that the end-to-end tests' graphs are run.
 #include <gtest/gtest.h>
 
@@ -7,8 +7,10 @@
 #include <climits>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <random>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "footprint.h"
@@ -70,93 +72,168 @@ TEST(MoveBits, MatchesAnOrderedSet) {
     }
 }
 
-// A block of vertices whose rows hold `degrees` ends, in a random order, as
-// parts of at most `part_bytes` (8 an end) or one row: in `parts` parts.
-struct BlockCase {
-    std::vector<int> degrees;
-    std::size_t part_bytes;
-    int parts;
-};
+using Edges = std::vector<std::pair<int, int>>;  // 0-based ends
 
-// The rows as a block of vertices from `base` on is laid out, by the plain
-// path and by the split path, against each vertex's ends picked out in
-// order; the offsets of the block start where the block before ends.
-TEST(LayOutBlock, MatchesRowsBuiltNaively) {
-    std::vector<int> long_first(64, 300);  // 38900 ends, over three chunks of the lists
-    long_first[0] = 20000;
-    const BlockCase cases[] = {
-        {{0}, 8, 1},
-        {{3, 1, 1, 5}, 40, 1},  // twice a part: not split
-        {{3, 1, 1, 5}, 32, 3},  // {0, 1} {2} {3}
-        {{3, 1, 1, 5}, 8, 4},   // a row a part, each row being larger than a part
-        {{1, 1, 1, 1, 40, 1, 1, 1, 1, 1, 1}, 24, 5},  // {0-2} {3} {4} {5-7} {8-10}
-        {long_first, 8192 * 8, 4},                    // {0} {1-27} {28-54} {55-63}
+// The rows of `edges` as Layout lays them out in parts of `part` bytes,
+// crowded groups beyond `room`, after a tally of `counted`, which the edges
+// added must match; `crowded` says whether a group was.
+std::optional<Graph> lay(int n, const Edges& counted, const Edges& edges, std::size_t part,
+                         std::size_t room, bool& crowded) {
+    const int m = static_cast<int>(counted.size());
+    Tally tally(n, m, part);
+    for (const auto& [u, v] : counted) tally.add(u, v);
+    Layout layout(tally, Room<Entry>(2 * counted.size()), part, room);
+    crowded = layout.crowded();
+    if (crowded) {
+        for (const auto& [u, v] : edges) layout.count(u, v);
+        if (!layout.split_crowded()) return std::nullopt;
+    }
+    for (int e = 0; e < static_cast<int>(edges.size()); ++e)
+        layout.add(edges[e].first, edges[e].second, e);
+    return layout.finish();
+}
+
+// Graphs of every shape that the layout treats apart, each against rows
+// picked out naively: parts of one vertex and of many, empty stretches of
+// vertices, a hub whose group is split vertex by vertex, an edge whose two
+// ends share a part, and gaps between the edges of a part too large for a
+// record (vertices touched once in 65535 edges and more).
+TEST(Layout, MatchesRowsBuiltNaively) {
+    const struct {
+        const char* what;
+        int n, m;
+        std::size_t part, room;
+        int hub_share;  // of 100 edges, how many touch vertex n / 3
+        int among;      // the other ends are drawn from the last `among` vertices
+        bool rare;      // vertices 0 and 1 are touched only by edges far apart
+        bool crowded;   // expected
+    } cases[] = {
+        {"no edges", 5, 0, 64, 64, 0, 5, false, false},
+        {"one vertex", 1, 0, 64, 64, 0, 1, false, false},
+        {"parts of a few ends", 40, 300, 64, 64, 0, 40, false, false},
+        {"parts of one vertex", 40, 300, 8, 8, 0, 40, false, false},
+        {"a hub in a crowded group", 200000, 50000, 4096, 8192, 30, 200000, false, true},
+        {"a hub that is not crowded", 100000, 50000, 2048, 0, 40, 100000, false, false},
+        {"stretches of vertices without ends", 3000000, 1000, 256, 0, 0, 100, false, false},
+        {"ends spread thin over 2^16 vertices and more", 300000, 2000, 1 << 20, 0, 0, 300000, false,
+         false},
+        {"gaps too large for a record", 10, 140000, 64, 64, 0, 8, true, false},
+        {"gaps too large, one vertex a part", 10, 140000, 8, 8, 0, 8, true, false},
     };
-    const int base = 3;
-    const std::uint32_t start = 7;
     std::mt19937 random(12);
-    for (const BlockCase& c : cases) {
-        const int width = static_cast<int>(c.degrees.size());
-        SCOPED_TRACE("width " + std::to_string(width) + ", part " + std::to_string(c.part_bytes));
-        std::vector<int> order;
-        for (int v = 0; v < width; ++v) order.insert(order.end(), c.degrees[v], v);
-        std::shuffle(order.begin(), order.end(), random);
-        EndList list;
-        std::vector<std::vector<std::pair<int, int>>> rows(width);
-        for (int e = 0; e < static_cast<int>(order.size()); ++e) {
-            const int neighbour = static_cast<int>(random() % 2000000000);
-            list.add(order[e], neighbour, e);
-            rows[order[e]].emplace_back(neighbour, e);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Edges edges(c.m);
+        for (int e = 0; e < c.m; ++e) {
+            auto& [u, v] = edges[e];
+            const auto draw = [&] { return c.n - 1 - static_cast<int>(random() % c.among); };
+            u = static_cast<int>(random() % 100) < c.hub_share ? c.n / 3 : draw();
+            do v = draw();
+            while (v == u);
+            // Vertex 0 at edges 0, 5 and 70000; vertex 1 at 5, then 65535
+            // and 65534 edges on, the largest gaps that a record holds and
+            // does not.
+            if (c.rare && (e == 0 || e == 5 || e == 70000)) u = 0;
+            if (c.rare && (e == 5 || e == 65540 || e == 131074)) v = 1;
         }
-        std::vector<std::uint32_t> offsets(base + width + 1, 0), degree(width);
-        offsets[base] = start;
-        std::vector<Entry> adj(start + order.size());
-        EXPECT_EQ(lay_out_block(list, base, width, c.part_bytes, offsets.data(), adj.data(),
-                                degree.data()),
-                  c.parts);
-        std::uint32_t at = start;
-        for (int v = 0; v < width; ++v) {
-            SCOPED_TRACE(v);
-            at += static_cast<std::uint32_t>(rows[v].size());
-            ASSERT_EQ(offsets[base + v + 1], at);
+        std::vector<std::vector<Entry>> rows(c.n);
+        for (int e = 0; e < c.m; ++e) {
+            rows[edges[e].first].push_back({edges[e].second, e});
+            rows[edges[e].second].push_back({edges[e].first, e});
+        }
+        bool crowded;
+        const std::optional<Graph> graph = lay(c.n, edges, edges, c.part, c.room, crowded);
+        ASSERT_TRUE(graph);
+        EXPECT_EQ(crowded, c.crowded);
+        ASSERT_EQ(graph->offsets[0], 0u);
+        for (int v = 0; v < c.n; ++v) {
+            ASSERT_EQ(graph->degree(v), rows[v].size()) << "vertex " << v;
             for (std::size_t j = 0; j < rows[v].size(); ++j) {
-                const Entry entry = adj[offsets[base + v] + j];
-                ASSERT_EQ(std::make_pair(entry.neighbour, entry.edge_id), rows[v][j]);
+                const Entry entry = graph->adj[graph->offsets[v] + j];
+                ASSERT_EQ(std::make_pair(entry.neighbour, entry.edge_id),
+                          std::make_pair(rows[v][j].neighbour, rows[v][j].edge_id))
+                    << "vertex " << v << ", entry " << j;
             }
         }
-        int left = 0;
-        list.visit([&](int, int, int) { ++left; });
-        EXPECT_EQ(left, 0);
+    }
+}
+
+// Edges that are not those counted, as where the file changed between two
+// readings of it: one end moved to another part, one edge fewer (in a
+// crowded group, at both ends), or one more; in a graph with a crowded
+// group and in one without.
+TEST(Layout, RefusesEdgesOtherThanCounted) {
+    std::mt19937 random(14);
+    for (const int hub_share : {0, 50}) {
+        const int n = 200000;
+        Edges counted(20000);
+        for (auto& [u, v] : counted) {
+            u = static_cast<int>(random() % 100) < hub_share ? 7 : static_cast<int>(random() % n);
+            do v = static_cast<int>(random() % n);
+            while (v == u);
+        }
+        counted.back() = {6, 7};  // both in vertex 7's group
+        Edges moved = counted, fewer = counted, more = counted;
+        moved[100].second = (moved[100].second + n / 2) % n;
+        fewer.pop_back();
+        more.push_back({1, 2});
+        for (const Edges* edges : {&moved, &fewer, &more}) {
+            bool crowded;
+            EXPECT_FALSE(lay(n, counted, *edges, 1024, 2048, crowded));
+            EXPECT_EQ(crowded, hub_share > 0);
+        }
     }
 }
 
 // Vertex numbers at the top of the 32-bit range, around the sort's digits
-// of 11 bits (n - 1 of 11, 12 and 23 bits), with vertex 1 touched or not,
-// and with ends repeated.
-TEST(Renumber, MatchesARankingOfTheVerticesTouched) {
+// (n - 1 of 11, 12, 22, 23 and 31 bits), with vertex 1 touched or not, and
+// with vertices repeated: the graph against one ranked by a map, its rows
+// picked out naively.
+TEST(Numbering, MatchesARankingOfTheVerticesTouched) {
     std::mt19937 random(13);
-    const int sizes[] = {1, 2, 2048, 2049, 1 << 22, (1 << 22) + 1, 2147483647};
-    for (int round = 0; round < 140; ++round) {
-        const int n = sizes[round % 7];
+    const int sizes[] = {2, 2048, 2049, 1 << 22, (1 << 22) + 1, 2147483647};
+    for (int round = 0; round < 120; ++round) {
+        const int n = sizes[round % 6];
         SCOPED_TRACE("n " + std::to_string(n) + ", round " + std::to_string(round));
         // Drawn from a few values, so that they repeat: the top vertex, and
         // vertex 1 in every other round.
-        std::vector<std::uint32_t> pool = {static_cast<std::uint32_t>(n - 1)};
+        std::vector<int> pool = {n - 1};
         if (round % 2) pool.push_back(0);
         for (int x = static_cast<int>(random() % 40); x > 0; --x)
-            pool.push_back(static_cast<std::uint32_t>(random() % n));
-        std::vector<std::uint32_t> ends(n > 1 ? random() % 200 : 0);
-        for (std::uint32_t& end : ends) end = pool[random() % pool.size()];
+            pool.push_back(static_cast<int>(random() % n));
+        std::sort(pool.begin(), pool.end());
+        pool.erase(std::unique(pool.begin(), pool.end()), pool.end());
+        Edges edges(pool.size() > 1 ? random() % 200 : 0);
+        for (auto& [u, v] : edges) {
+            u = pool[random() % pool.size()];
+            do v = pool[random() % pool.size()];
+            while (v == u);
+        }
 
-        std::map<std::uint32_t, std::uint32_t> rank = {{0, 0}};
-        for (const std::uint32_t end : ends) rank.emplace(end, 0);
-        std::uint32_t next = 0;
+        std::map<int, int> rank = {{0, 0}};
+        for (const auto& [u, v] : edges) rank.emplace(u, 0), rank.emplace(v, 0);
+        int next = 0;
         for (auto& [vertex, place] : rank) place = next++;
-        std::vector<std::uint32_t> expected;
-        for (const std::uint32_t end : ends) expected.push_back(rank[end]);
+        std::vector<std::vector<std::pair<int, int>>> rows(rank.size());
+        Numbering ends(2 * edges.size());
+        for (int e = 0; e < static_cast<int>(edges.size()); ++e) {
+            const auto [u, v] = edges[e];
+            rows[rank[u]].emplace_back(rank[v], e);
+            rows[rank[v]].emplace_back(rank[u], e);
+            ASSERT_TRUE(ends.add(u) && ends.add(v));
+        }
+        EXPECT_FALSE(ends.add(0));  // no room beyond what was asked for
 
-        EXPECT_EQ(renumber(ends, n), static_cast<int>(rank.size()));
-        EXPECT_EQ(ends, expected);
+        const Graph graph = ends.graph(n);
+        ASSERT_EQ(graph.n, static_cast<int>(rank.size()));
+        ASSERT_EQ(graph.offsets[0], 0u);
+        for (int v = 0; v < graph.n; ++v) {
+            ASSERT_EQ(graph.degree(v), rows[v].size()) << "vertex " << v;
+            for (std::size_t j = 0; j < rows[v].size(); ++j) {
+                const Entry entry = graph.adj[graph.offsets[v] + j];
+                ASSERT_EQ(std::make_pair(entry.neighbour, entry.edge_id), rows[v][j]);
+            }
+        }
     }
 }
 
@@ -176,24 +253,25 @@ TEST(Plan, TakesThePathThatTheEndToEndGraphsName) {
     for (const auto& g : graphs) {
         SCOPED_TRACE(std::to_string(g.n) + " " + std::to_string(g.m));
         const Peaks p = peaks(g.n, g.m);
-        EXPECT_STREQ(plan(g.n, g.m, ULLONG_MAX).numbered ? "numbered"
-                     : p.laying_out > p.searching        ? "lay out"
-                                                         : "search",
+        EXPECT_STREQ(plan(g.n, g.m, ULLONG_MAX, true).numbered ? "numbered"
+                     : p.laying_out > p.searching              ? "lay out"
+                                                               : "search",
                      g.peak);
     }
-    // The crowded rows: not numbered, and in blocks of 2^16 vertices, so that
-    // vertices 1 to 65536 and all their rows are in block 0.
-    EXPECT_FALSE(plan(1000000, 900000, ULLONG_MAX).numbered);
-    EXPECT_EQ(block_shift(1000000, 900000), 16);
+    // The crowded rows: not numbered.
+    EXPECT_FALSE(plan(1000000, 900000, ULLONG_MAX, true).numbered);
     // Numbering pays in time up to m = n / 10 (bench notes); where it saves
     // memory but not time, it is chosen only where the graph fits no other way.
-    EXPECT_TRUE(plan(10000000, 1000000, ULLONG_MAX).numbered);
-    EXPECT_FALSE(plan(10000000, 1000001, ULLONG_MAX).numbered);
-    const unsigned long long whole = footprint(1000000, 200000);
-    EXPECT_FALSE(plan(1000000, 200000, whole).numbered);
-    const Plan tight = plan(1000000, 200000, whole - 1);
+    EXPECT_TRUE(plan(10000000, 1000000, ULLONG_MAX, true).numbered);
+    EXPECT_FALSE(plan(10000000, 1000001, ULLONG_MAX, true).numbered);
+    const unsigned long long whole = footprint(1000000, 200000, true);
+    EXPECT_FALSE(plan(1000000, 200000, whole, true).numbered);
+    const Plan tight = plan(1000000, 200000, whole - 1, true);
     EXPECT_TRUE(tight.numbered);
     EXPECT_EQ(tight.needs, footprint_numbered(1000000, 200000));
+    // An input that cannot be read twice has its ends held.
+    EXPECT_FALSE(plan(1000000, 200000, ULLONG_MAX, true).held);
+    EXPECT_TRUE(plan(1000000, 200000, ULLONG_MAX, false).held);
 }
 
 }  // namespace
