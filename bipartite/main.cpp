@@ -32,6 +32,7 @@
 #include "phases.h"
 #include "platform.h"
 #include "reader.h"
+#include "stop.h"
 #include "rows.h"
 #include "search.h"
 
@@ -43,6 +44,7 @@ int main() try {
     const bool output_open = std::freopen(output_name, "w", stdout) != nullptr;
     if (!input_open) fail(input_name, input_fault);
     if (!output_open) fail(output_name, failed("cannot create"));
+    guard_output(output_name, false);
 
     const int n = read_int("n");
     const int m = std::max(read_int("m"), 0);

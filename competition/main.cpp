@@ -15,6 +15,7 @@
 
 #include "platform.h"
 #include "reader.h"
+#include "stop.h"
 #include "table.h"
 
 const char* const input_name = "competition.in";
@@ -97,6 +98,7 @@ int main() {
     const bool output_open = std::freopen(output_name, "w", stdout) != nullptr;
     if (!input_open) fail(input_name, input_fault);
     if (!output_open) fail(output_name, failed("cannot create"));
+    guard_output(output_name, false);
     const int rows = read_int("rows");
     const int cols = read_int("cols");
     const int k = cols & 1 ? 3 : 4;

@@ -40,6 +40,7 @@
 #include <system_error>
 
 #include "reader.h"
+#include "stop.h"
 
 // The program's own streams, opened before main runs; they hide the console
 // streams of the same names.
@@ -251,6 +252,7 @@ int main() try {
         errno = cout_errno;
         report(output_name, failed("cannot create"));
     }
+    guard_output(output_name, true);
     errno = 0;
     const std::string word = read_word();
     const int n = static_cast<int>(word.size());

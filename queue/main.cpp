@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "reader.h"
+#include "stop.h"
 #include "retry.h"
 
 int n, m, k;
@@ -85,6 +86,7 @@ int main() {
     const bool output_open = std::freopen(output_name, "w", stdout) != nullptr;
     if (!input_open) fail(input_name, input_fault);
     if (!output_open) fail(output_name, failed("cannot create"));
+    guard_output(output_name, false);
     read_customers();
 
     // Each iteration retires a departure, blocks an arrival or admits a

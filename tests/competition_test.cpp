@@ -182,6 +182,8 @@ TEST(Competition, ReportsUnusableFiles) {
     std::filesystem::create_symlink("/dev/full", full.dir() / "competition.out");
     expect_failure(full.run(PROGRAM, "competition.out"),
                    "competition: competition.out: write failed: No space left on device");
+    expect_file_size_limit(PROGRAM, "competition", "1000 1001\n");
+    expect_stops_leave_no_partial_output(PROGRAM, "competition", "1000 1001\n");
     expect_full_disk(PROGRAM, "competition", "1000 1001\n");
 }
 

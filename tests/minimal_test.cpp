@@ -194,14 +194,17 @@ TEST(Minimal, ReadsNumbersAsEveryProgramDoes) {
 
 TEST(Minimal, ReportsUnusableFiles) {
     expect_file_faults(PROGRAM, "minimal", "ab\n1\n1 2\n");
-    // Lines of 3 bytes, which a page does not hold whole; then a bad query,
-    // which the failed write comes before.
-    std::string queries = "abcabcabcabc\n30001\n", answer;
+    // Lines of 3 bytes, which a page does not hold whole; on the full disk
+    // then a bad query, which the failed write comes before.
+    std::string queries, answer;
     for (int query = 0; query < 30000; ++query) {
         queries += "1 12\n";
         answer += "29\n";
     }
-    expect_full_disk(PROGRAM, "minimal", queries + "0 0\n", answer);
+    expect_file_size_limit(PROGRAM, "minimal", "abcabcabcabc\n30000\n" + queries, answer);
+    expect_stops_leave_no_partial_output(PROGRAM, "minimal", "abcabcabcabc\n30000\n" + queries,
+                                         answer);
+    expect_full_disk(PROGRAM, "minimal", "abcabcabcabc\n30001\n" + queries + "0 0\n", answer);
 }
 
 }  // namespace

@@ -84,6 +84,8 @@ TEST(Queue, ReportsUnusableFiles) {
     expect_file_faults(PROGRAM, "queue", "1 1 1\n0 1\n");
     std::string many = "20000 1 1\n";  // 200 KB of completion times
     for (int j = 0; j < 20000; ++j) many += "0 100000\n";
+    expect_file_size_limit(PROGRAM, "queue", many);
+    expect_stops_leave_no_partial_output(PROGRAM, "queue", many);
     expect_full_disk(PROGRAM, "queue", many);
 }
 

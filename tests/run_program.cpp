@@ -20,6 +20,12 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
+#endif
+#ifdef __linux__
+#include <sys/ptrace.h>
+#include <sys/syscall.h>
 #endif
 
 namespace fs = std::filesystem;
@@ -43,7 +49,8 @@ std::optional<std::string> read_file(const fs::path& path) {
 // Runs `program` in `dir` with standard error to `err_path`: its exit code.
 int run_in(const std::string& program, const fs::path& dir, const fs::path& err_path,
            const Limits& limits, long long& /*peak*/) {
-    if (limits.address_space > 0 || !limits.cgroup_files.empty() || limits.disk_room > 0)
+    if (limits.address_space > 0 || !limits.cgroup_files.empty() || limits.disk_room > 0 ||
+        limits.file_size > 0)
         throw std::logic_error("no such limits on Windows");
     SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
     const HANDLE err = CreateFileW(err_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited,
@@ -155,18 +162,19 @@ int wait_for(pid_t pid, long long* peak = nullptr) {
 }
 
 // In a child: runs `program` in `dir` with standard error to `err_path`,
-// within `address_space` bytes (0 for no limit). Does not return.
+// within the address space and file size of `limits`. Does not return.
 [[noreturn]] void exec_in(const std::string& program, const fs::path& dir, const fs::path& err_path,
-                          long address_space) {
+                          const Limits& limits) {
     const int err = open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const int null = open("/dev/null", O_RDWR);
     if (err < 0 || null < 0 || chdir(dir.c_str()) != 0) _exit(127);
     dup2(null, 0);
     dup2(null, 1);
     dup2(err, 2);
-    if (address_space > 0) {
-        const rlimit limit{static_cast<rlim_t>(address_space), static_cast<rlim_t>(address_space)};
-        setrlimit(RLIMIT_AS, &limit);
+    for (const auto& [resource, bytes] :
+         {std::pair{RLIMIT_AS, limits.address_space}, std::pair{RLIMIT_FSIZE, limits.file_size}}) {
+        const rlimit limit{static_cast<rlim_t>(bytes), static_cast<rlim_t>(bytes)};
+        if (bytes > 0) setrlimit(resource, &limit);
     }
     alarm(60);  // survives exec; its signal kills a hung program
     execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
@@ -183,7 +191,7 @@ int run_in(const std::string& program, const fs::path& dir, const fs::path& err_
         const bool mounts = !limits.cgroup_files.empty() || limits.disk_room > 0;
         if (mounts && !private_mounts()) _exit(127);
         if (!limits.cgroup_files.empty() && !fake_cgroups(limits)) _exit(127);
-        if (limits.disk_room == 0) exec_in(program, dir, err_path, limits.address_space);
+        if (limits.disk_room == 0) exec_in(program, dir, err_path, limits);
 
         // The small disk lives only as long as this namespace: the program
         // runs in a child of this one, which then copies its files back.
@@ -191,7 +199,7 @@ int run_in(const std::string& program, const fs::path& dir, const fs::path& err_
         if (!small_disk(dir, disk, limits.disk_room)) _exit(127);
         const pid_t run = fork();
         if (run < 0) _exit(127);
-        if (run == 0) exec_in(program, disk, err_path, limits.address_space);
+        if (run == 0) exec_in(program, disk, err_path, limits);
         const int status = wait_for(run);
         _exit(copy_files(disk, dir) ? status : 127);
     }
@@ -205,6 +213,18 @@ std::string join(const std::vector<std::string>& tokens, const std::string& betw
     std::string text = tokens.front();
     for (std::size_t i = 1; i < tokens.size(); ++i) text += between + tokens[i];
     return text + end;
+}
+
+// What a program that keeps its whole answers may leave of `answer`: a
+// part of it that ends with a whole line; nothing, for any other.
+void expect_kept(const std::string& kept, const std::optional<std::string>& answer) {
+    if (!answer) {
+        EXPECT_EQ(kept, "");
+        return;
+    }
+    EXPECT_TRUE(kept.size() <= answer->size() && answer->compare(0, kept.size(), kept) == 0 &&
+                (kept.empty() || kept.back() == '\n'))
+        << kept.size() << " bytes kept";
 }
 
 }  // namespace
@@ -224,6 +244,29 @@ bool can_mount_privately() {
     const pid_t pid = fork();
     if (pid == 0) _exit(private_mounts() && fake_cgroups({}) ? 0 : 1);
     return pid > 0 && wait_for(pid) == 0;
+#endif
+}
+
+bool can_trace() {
+#ifdef __linux__
+    const pid_t pid = fork();
+    if (pid == 0) {
+        ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
+        raise(SIGSTOP);
+        _exit(0);
+    }
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid) return false;
+    const bool stopped = WIFSTOPPED(status);
+    __ptrace_syscall_info info{};
+    // Stopped at a signal, not a system call: the call fails, but not for
+    // want of it, as on kernels before 5.3.
+    const bool info_known = ptrace(PTRACE_GET_SYSCALL_INFO, pid, sizeof info, &info) >= 0;
+    kill(pid, SIGKILL);
+    wait_for(pid);
+    return stopped && info_known;
+#else
+    return false;
 #endif
 }
 
@@ -251,6 +294,58 @@ Outcome Scratch::run(const std::string& program, const std::string& output_name,
     fs::remove(err_path);
     outcome.output = read_file(dir_ / output_name);
     return outcome;
+}
+
+Outcome Scratch::run_traced(const std::string& program, const std::string& output_name,
+                            const std::function<bool(long number, long first)>& at,
+                            const std::function<void(int pid)>& act) const {
+#ifdef __linux__
+    const fs::path err_path = dir_ / ".stderr";
+    const pid_t pid = fork();
+    if (pid < 0) throw std::runtime_error("fork failed");
+    if (pid == 0) {
+        ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
+        raise(SIGSTOP);  // until the tracer has set its options
+        exec_in(program, dir_, err_path, {});
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    ptrace(PTRACE_SETOPTIONS, pid, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL);
+    bool picked = false;  // the call stopped at on entry is the one
+    for (long pass_on = 0;;) {
+        ptrace(PTRACE_SYSCALL, pid, nullptr, pass_on);
+        pass_on = 0;
+        if (waitpid(pid, &status, 0) != pid || !WIFSTOPPED(status)) break;  // it has ended
+        if (WSTOPSIG(status) != (SIGTRAP | 0x80)) {  // a signal, not a call: on to it, but exec's
+            if (WSTOPSIG(status) != SIGTRAP) pass_on = WSTOPSIG(status);
+            continue;
+        }
+        __ptrace_syscall_info info{};
+        ptrace(PTRACE_GET_SYSCALL_INFO, pid, sizeof info, &info);
+        if (info.op == PTRACE_SYSCALL_INFO_ENTRY) {
+            picked = at(static_cast<long>(info.entry.nr), static_cast<long>(info.entry.args[0]));
+        } else if (picked) {
+            act(pid);
+            ptrace(PTRACE_DETACH, pid, nullptr, nullptr);
+            status = -1;
+            break;
+        }
+    }
+    Outcome outcome;
+    if (status == -1) {
+        outcome.status = wait_for(pid);
+    } else {
+        outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+    outcome.err = read_file(err_path).value_or("");
+    fs::remove(err_path);
+    outcome.output = read_file(dir_ / output_name);
+    return outcome;
+#else
+    static_cast<void>(program), static_cast<void>(output_name), static_cast<void>(at),
+        static_cast<void>(act);
+    throw std::logic_error("no tracing here");
+#endif
 }
 
 Outcome run_program(const std::string& program, const std::string& input_name,
@@ -329,11 +424,58 @@ void expect_full_disk(const std::string& path, const std::string& name, const st
     const std::string line = name + ": " + name + ".out: write failed: No space left on device";
     const std::string kept = outcome.output.value_or("");
     if (answer) {
-        EXPECT_TRUE(!kept.empty() && kept.size() < answer->size() && kept.back() == '\n' &&
-                    answer->compare(0, kept.size(), kept) == 0)
-            << kept.size() << " bytes kept";
+        EXPECT_TRUE(!kept.empty() && kept.size() < answer->size()) << kept.size();
     }
+    expect_kept(kept, answer);
     expect_failure(outcome, line, answer ? kept : "");
+}
+
+void expect_file_size_limit(const std::string& path, const std::string& name,
+                            const std::string& input, const std::optional<std::string>& answer) {
+#ifdef _WIN32
+    GTEST_SKIP() << "no file-size limit on Windows";
+#else
+    // Within the first write, past it, and past a buffer of 64 KiB.
+    for (const long size : {1000L, 10000L, 70000L}) {
+        SCOPED_TRACE(size);
+        Limits limits;
+        limits.file_size = size;
+        Scratch folder;
+        folder.write(name + ".in", input);
+        const Outcome outcome = folder.run(path, name + ".out", limits);
+        const std::string kept = outcome.output.value_or("");
+        expect_kept(kept, answer);
+        expect_failure(outcome, name + ": " + name + ".out: write failed: File too large",
+                       answer ? kept : "");
+    }
+#endif
+}
+
+void expect_stops_leave_no_partial_output(const std::string& path, const std::string& name,
+                                          const std::string& input,
+                                          const std::optional<std::string>& answer) {
+    if (!can_trace()) GTEST_SKIP() << "runs cannot be traced here (ptrace)";
+#ifdef __linux__
+    // Its first write of its answer, to any file but standard error.
+    const auto first_write = [](long number, long file) {
+        return (number == SYS_write || number == SYS_writev) && file != 2;
+    };
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        Scratch folder;
+        folder.write(name + ".in", input);
+        const Outcome outcome = folder.run_traced(path, name + ".out", first_write,
+                                                  [&](int pid) { kill(pid, signal); });
+        EXPECT_EQ(outcome.status, 128 + signal);
+        EXPECT_EQ(outcome.err, "");
+        expect_kept(outcome.output.value_or(""), answer);
+        std::vector<std::string> left;
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder.dir()))
+            left.push_back(entry.path().filename().string());
+        std::sort(left.begin(), left.end());
+        EXPECT_EQ(left, (std::vector<std::string>{name + ".in", name + ".out"}));
+    }
+#endif
 }
 
 void expect_reader_contract(const std::string& path, const std::string& name,

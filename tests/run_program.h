@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -28,6 +29,7 @@ struct Limits {
     // many bytes to spare (rounded up to whole pages), so that the program's
     // writes beyond them fail for want of space.
     long disk_room = 0;
+    long file_size = 0;  // the largest file the run may write, in bytes; 0 for no limit
 };
 
 // Whether runs can be given an address-space limit: not on Windows, nor
@@ -37,6 +39,10 @@ bool can_limit_address_space();
 // Whether runs can be given control group files or a small disk: where this
 // process may make a private mount namespace and mount in it (as root, say).
 bool can_mount_privately();
+
+// Whether runs can be stopped at a system call: on Linux, where this process
+// may trace its children.
+bool can_trace();
 
 class Scratch {
 public:
@@ -53,6 +59,13 @@ public:
     // hang fails a test instead of stalling the suite).
     Outcome run(const std::string& program, const std::string& output_name,
                 const Limits& limits = {}) const;
+
+    // Runs `program` here, traced until it returns from the first system
+    // call that `at` picks by its number and first argument; then calls
+    // `act` with its process id, and lets it go on untraced (can_trace).
+    Outcome run_traced(const std::string& program, const std::string& output_name,
+                       const std::function<bool(long number, long first)>& at,
+                       const std::function<void(int pid)>& act) const;
 
 private:
     std::filesystem::path dir_;
@@ -91,6 +104,25 @@ void expect_file_faults(const std::string& path, const std::string& name, const 
 // skipped where no small disk can be mounted.
 void expect_full_disk(const std::string& path, const std::string& name, const std::string& input,
                       const std::optional<std::string>& answer = std::nullopt);
+
+// A file-size limit (ulimit -f) that the program at `path`, which reads
+// NAME.in and writes NAME.out, meets while it writes its answer to `input`
+// (more than 64 KiB): the write fails and is reported, File too large, and
+// the output is left empty, or, for a program that keeps what it wrote
+// before a fault, is a part of `answer` that ends with a whole line.
+// Marked skipped where no such limit can be set (Windows).
+void expect_file_size_limit(const std::string& path, const std::string& name,
+                            const std::string& input,
+                            const std::optional<std::string>& answer = std::nullopt);
+
+// Stops by SIGINT, SIGTERM and SIGHUP that come once the program at `path`
+// has written a part of its answer to `input`, as expect_file_size_limit
+// takes them: the run dies by that signal, and leaves the output empty (or
+// a part of `answer` that ends with a whole line), and nothing else beside
+// its input. Marked skipped where runs cannot be traced.
+void expect_stops_leave_no_partial_output(const std::string& path, const std::string& name,
+                                          const std::string& input,
+                                          const std::optional<std::string>& answer = std::nullopt);
 
 // The reader that every program keeps, for the program at `path` that reads
 // NAME.in and writes NAME.out: `input` is a valid input of numbers >= 0 (and
