@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Times each program at its input limits.
+"""Times each program at its input limits, and draws how its cost grows.
 
 Usage: bench/bench.py [PROGRAM ...] [--runs N] [--huge DIR] [--phases]
+       bench/bench.py [PROGRAM ...] --draw SVG [--runs N] [--huge DIR]
+       bench/bench.py --draw SVG --figures JSON
 
 Builds the Release preset, writes every input (fixed seeds) to
 build/bench/<case>/ (minimal's 10^7 queries, 130 MB, to a temporary
@@ -13,6 +15,16 @@ smaller bipartite graphs, the number of moves of its search. --huge DIR adds bip
 work tree) and removed after its runs. --phases also builds bipartite with
 its phase times (in build-phases/) and runs each bipartite case once more
 there, printing the time and page faults of each of its phases.
+
+--draw SVG times each program at three sizes or more up to its limit
+instead (bipartite: random graphs, R-MAT graphs and graphs with sparse
+vertex numbers), and draws the median time and the peak memory against
+the input's size on logarithmic axes, a panel a program, each line's
+fitted slope in its legend, with the machine, the commit and the date.
+The figures go to JSON beside the SVG; --figures JSON draws them again
+without measuring. Drawing takes matplotlib (apt-get install
+python3-matplotlib); without it the figures are measured and saved, and
+the picture is left out, with a line that says so.
 
 Large graphs come from bench/graph.cpp, built here with the C++ compiler
 (`c++`, or $CXX): Python would take minutes to write them.
@@ -161,6 +173,97 @@ def minimal_many(n, q):
     return write
 
 
+# Series of one kind of input at growing sizes, for the drawing: (program,
+# series, what its size counts, size, name, a function that writes it).
+
+def scaling_cases(huge):
+    for side in (1000, 3000, 10000, 30000):
+        yield ("competition", "tables", "values", side * (side + 1),
+               f"competition {side}x{side + 1}", text(f"{side} {side + 1}\n"))
+    for n in (1000, 10000, 100000):
+        rng = random.Random(n)
+        arrivals = sorted(rng.randrange(n * 50) for _ in range(n))
+        yield ("queue", "random arrivals", "customers", n, f"queue random n={n}",
+               text(queue_input(n, 5, 37, [(t, rng.randrange(1, 400)) for t in arrivals])))
+    for q in (10**4, 10**5, 10**6, 10**7):
+        yield ("minimal", "26 letters", "queries", q, f"minimal 26 letters q={q}",
+               minimal_many(100000, q))
+    for n in (10**5, 10**6, 10**7) + ((10**8,) if huge else ()):
+        yield ("bipartite", "random", "edges", 2 * n, f"bipartite n={n} m={2 * n}",
+               graph(n, 2 * n, 1))
+    for scale in (16, 18, 20, 22):
+        yield ("bipartite", "R-MAT", "edges", 2**(scale + 4), f"bipartite R-MAT 2^{scale}",
+               graph("rmat", scale, 2**(scale + 4), 1))
+    for k in (2 * 10**3, 2 * 10**4, 2 * 10**5, 2 * 10**6):
+        yield ("bipartite", "sparse numbers", "edges", 5 * k, f"bipartite {k} of 1..2*10^9",
+               graph("among", k, 2 * 10**9, 5 * k, 1))
+
+
+def slope(points):
+    """The least-squares slope of log10(y) against log10(x)."""
+    import math
+    xs = [math.log10(x) for x, _ in points]
+    ys = [math.log10(y) for _, y in points]
+    mx, my = sum(xs) / len(xs), sum(ys) / len(ys)
+    return (sum((x - mx) * (y - my) for x, y in zip(xs, ys))
+            / sum((x - mx) ** 2 for x in xs))
+
+
+def draw(figures, path, machine, commit, date):
+    """Draws `figures` (dicts of program, series, unit, size, seconds and
+    peak_mib) to the SVG `path`: a column a program, time above and peak
+    memory below, a line a series with its fitted slope in the legend.
+    Raises ImportError where matplotlib is missing."""
+    import matplotlib
+    matplotlib.use("svg")
+    import matplotlib.pyplot as plt
+    plt.rcParams["svg.fonttype"] = "none"  # text as text: a smaller file
+    plt.rcParams["svg.hashsalt"] = "bench"  # the same figures draw the same file
+    programs = list(dict.fromkeys(f["program"] for f in figures))
+    fig, axes = plt.subplots(2, len(programs), figsize=(3.2 * len(programs), 5.6),
+                             squeeze=False)
+    for column, program in enumerate(programs):
+        mine = [f for f in figures if f["program"] == program]
+        for row, (key, label) in enumerate((("seconds", "time, s"), ("peak_mib", "peak, MiB"))):
+            ax = axes[row][column]
+            for series in dict.fromkeys(f["series"] for f in mine):
+                points = sorted((f["size"], f[key]) for f in mine if f["series"] == series)
+                ax.loglog(*zip(*points), marker="o", markersize=3,
+                          label=f"{series}, slope {slope(points):.2f}")
+            # A decade at least, so that a flat line reads as flat.
+            low, high = min(f[key] for f in mine), max(f[key] for f in mine)
+            if high < 10 * low:
+                middle = (low * high) ** 0.5
+                ax.set_ylim(middle / 10 ** 0.5, middle * 10 ** 0.5)
+            ax.set_xlabel(f"{mine[0]['unit']}")
+            ax.set_ylabel(label)
+            ax.grid(True, which="major", linewidth=0.3)
+            ax.legend(fontsize=7)
+            if row == 0:
+                ax.set_title(program)
+    fig.suptitle(f"{machine}, commit {commit}, {date}", fontsize=9)
+    fig.text(0.5, 0.005, "peaks below about 12 MiB show as that: the measuring process's own",
+             ha="center", fontsize=7)
+    fig.tight_layout(rect=(0, 0.02, 1, 1))
+    fig.savefig(path, metadata={"Date": None})
+    plt.close(fig)
+
+
+def machine():
+    """The processor, its cores and the memory, as the picture names them."""
+    model = "unknown processor"
+    try:
+        for line in open("/proc/cpuinfo"):
+            if line.startswith("model name"):
+                model = line.split(":", 1)[1].strip()
+                break
+        kib = next(int(line.split()[1]) for line in open("/proc/meminfo")
+                   if line.startswith("MemTotal:"))
+        return f"{model}, {os.cpu_count()} cores, {kib / 2**20:.0f} GiB"
+    except OSError:
+        return f"{model}, {os.cpu_count()} cores"
+
+
 CASES = {"competition": competition_cases, "queue": queue_cases, "bipartite": bipartite_cases,
          "minimal": minimal_cases}
 
@@ -198,6 +301,30 @@ def timed(program, folder, runs):
     return json.loads(done.stdout)
 
 
+def measure(program, name, write, runs, base=WORK):
+    """Writes the case's input into a folder of its own under `base` and
+    times `runs` runs of it: the folder, the wall seconds of each run, the
+    peak MiB and the output's MB."""
+    folder = base / name.replace(" ", "_").replace("*", "x")
+    folder.mkdir(parents=True, exist_ok=True)
+    write(folder / f"{program}.in")
+    figures = timed(program, folder, runs)
+    out = (folder / f"{program}.out").stat().st_size / 1e6
+    return folder, [s for s, _ in figures], max(m for _, m in figures), out
+
+
+def place(huge, big, huge_dir):
+    """Where a case's input goes: DIR for bipartite at 10^8 (`huge`), a
+    temporary folder for minimal's 10^7 queries (`big`), else the work
+    folder; and how to clear it after."""
+    if huge:
+        return huge_dir, lambda folder: shutil.rmtree(folder)
+    if big:
+        temporary = Path(tempfile.mkdtemp(prefix="bench-"))
+        return temporary, lambda folder: shutil.rmtree(temporary)
+    return WORK, lambda folder: None
+
+
 def main():
     if sys.argv[1:2] == ["--time"]:
         print(json.dumps(time_runs(sys.argv[2], Path(sys.argv[3]), int(sys.argv[4]))))
@@ -209,7 +336,15 @@ def main():
                         help="also bipartite at 10^8 vertices, its input written to DIR")
     parser.add_argument("--phases", action="store_true",
                         help="also each bipartite phase's times, from a build that prints them")
+    parser.add_argument("--draw", type=Path, metavar="SVG",
+                        help="time each program at growing sizes and draw how its cost grows")
+    parser.add_argument("--figures", type=Path, metavar="JSON",
+                        help="with --draw: draw these figures, measured before")
     args = parser.parse_args()
+    if args.draw and args.figures:
+        saved = json.loads(args.figures.read_text())
+        drawn(saved["figures"], args.draw, saved["machine"], saved["commit"], saved["date"])
+        return
     subprocess.run(["cmake", "--preset", "release"], cwd=ROOT, check=True,
                    stdout=subprocess.DEVNULL)
     subprocess.run(["cmake", "--build", "--preset", "release"], cwd=ROOT, check=True,
@@ -223,31 +358,55 @@ def main():
     WORK.mkdir(parents=True, exist_ok=True)
     subprocess.run([os.environ.get("CXX", "c++"), "-O2", "-std=c++17", "-o", str(GRAPH),
                     str(ROOT / "bench" / "graph.cpp")], check=True)
-    print(f"{'case':40} {'median s':>9} {'min s':>7} {'max s':>7} {'peak MB':>8} {'out MB':>7}")
+    print(f"{'case':40} {'median s':>9} {'min s':>7} {'max s':>7} {'peak MiB':>8} {'out MB':>7}")
+
+    def report(name, times, peak, out, note=""):
+        print(f"{name:40} {statistics.median(times):9.3f} {min(times):7.3f} "
+              f"{max(times):7.3f} {peak:8.1f} {out:7.1f}  {note}", flush=True)
+
+    if args.draw:
+        figures = []
+        for program, series, unit, size, name, write in scaling_cases(args.huge):
+            if program not in args.programs:
+                continue
+            base, clear = place(program == "bipartite" and size >= 10**8,
+                                program == "minimal" and size >= 10**7, args.huge)
+            folder, times, peak, out = measure(program, name, write, args.runs, base)
+            clear(folder)
+            report(name, times, peak, out)
+            figures.append({"program": program, "series": series, "unit": unit, "size": size,
+                            "seconds": statistics.median(times), "peak_mib": peak})
+        commit = subprocess.run(["git", "rev-parse", "--short", "HEAD"], cwd=ROOT,
+                                capture_output=True, text=True).stdout.strip() or "unknown"
+        saved = {"machine": machine(), "commit": commit, "date": time.strftime("%Y-%m-%d"),
+                 "figures": figures}
+        args.draw.with_suffix(".json").write_text(json.dumps(saved, indent=1) + "\n")
+        drawn(figures, args.draw, saved["machine"], commit, saved["date"])
+        return
+
     for program in args.programs:
         cases = CASES[program](args.huge) if program == "bipartite" else CASES[program]()
         for name, write, note in cases:
-            huge = name.startswith("bipartite n=10^8")  # into DIR
-            big = "10^7" in name and program == "minimal"  # into a temporary folder
-            base = args.huge if huge else Path(tempfile.mkdtemp(prefix="bench-")) if big else WORK
-            folder = base / name.replace(" ", "_").replace("*", "x")
-            folder.mkdir(parents=True, exist_ok=True)
-            write(folder / f"{program}.in")
-            runs = timed(program, folder, args.runs)
-            times = [s for s, _ in runs]
-            peak = max(m for _, m in runs)
-            out = (folder / f"{program}.out").stat().st_size / 1e6
-            print(f"{name:40} {statistics.median(times):9.3f} {min(times):7.3f} "
-                  f"{max(times):7.3f} {peak:8.1f} {out:7.1f}  {note}", flush=True)
+            base, clear = place(name.startswith("bipartite n=10^8"),
+                                "10^7" in name and program == "minimal", args.huge)
+            folder, times, peak, out = measure(program, name, write, args.runs, base)
+            report(name, times, peak, out, note)
             if args.phases and program == "bipartite":
                 done = subprocess.run([str(PHASES / "bin" / "bipartite")], cwd=folder, check=True,
                                       stderr=subprocess.PIPE, text=True)
                 print("".join("    " + line + "\n" for line in done.stderr.splitlines()),
                       end="", flush=True)
-            if huge:
-                (folder / f"{program}.in").unlink()
-            if big:
-                shutil.rmtree(base)
+            clear(folder)
+
+
+def drawn(figures, path, machine_name, commit, date):
+    """Draws the figures where matplotlib is installed; says so where not."""
+    try:
+        draw(figures, path, machine_name, commit, date)
+        print(f"drawn: {path}")
+    except ImportError:
+        print(f"not drawn: matplotlib is not installed (apt-get install python3-matplotlib); "
+              f"the figures are in {path.with_suffix('.json')}")
 
 
 if __name__ == "__main__":
