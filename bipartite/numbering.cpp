@@ -51,28 +51,33 @@ Graph Numbering::graph(int n) {
     if (passes % 2) std::swap(sorted, other);
 
     // Each vertex's rank, `at`, and where its row starts; the ranks of the
-    // ends take the other half, a place each.
+    // ends take the other half, 4 bytes a place (copied in and out, as the
+    // half held keys of 8).
     Room<std::uint32_t> offsets(std::min<std::size_t>(n, count_ + 1) + 1);
-    auto* const ranks = reinterpret_cast<std::uint32_t*>(other);
+    auto* const ranks = reinterpret_cast<unsigned char*>(other);
+    const auto rank_at = [&](std::uint32_t place) { return ranks + 4 * std::size_t{place}; };
     std::uint32_t vertex = 0;  // the last one numbered: vertex 1 first, touched or not
     std::uint32_t at = 0;
     offsets[0] = 0;
     const std::size_t ahead = 16;  // places asked for before they are ranked or read
     for (std::size_t x = 0; x < count_; ++x) {
-        if (x + ahead < count_) prefetch(&ranks[static_cast<std::uint32_t>(sorted[x + ahead])]);
+        if (x + ahead < count_) prefetch(rank_at(static_cast<std::uint32_t>(sorted[x + ahead])));
         if (sorted[x] >> 32 != vertex) {
             vertex = static_cast<std::uint32_t>(sorted[x] >> 32);
             offsets[++at] = static_cast<std::uint32_t>(x);
         }
-        ranks[static_cast<std::uint32_t>(sorted[x])] = at;
+        std::memcpy(rank_at(static_cast<std::uint32_t>(sorted[x])), &at, sizeof at);
     }
     offsets[at + 1] = static_cast<std::uint32_t>(count_);
     // Each key becomes its row's entry: the rank of the edge's other end,
     // and the edge.
     for (std::size_t x = 0; x < count_; ++x) {
-        if (x + ahead < count_) prefetch(&ranks[static_cast<std::uint32_t>(sorted[x + ahead]) ^ 1]);
+        if (x + ahead < count_)
+            prefetch(rank_at(static_cast<std::uint32_t>(sorted[x + ahead]) ^ 1));
         const auto place = static_cast<std::uint32_t>(sorted[x]);
-        const Entry entry{static_cast<int>(ranks[place ^ 1]), static_cast<int>(place >> 1)};
+        std::uint32_t rank;
+        std::memcpy(&rank, rank_at(place ^ 1), sizeof rank);
+        const Entry entry{static_cast<int>(rank), static_cast<int>(place >> 1)};
         std::memcpy(&sorted[x], &entry, sizeof entry);
     }
     Room<std::uint64_t>& rows = sorted == keys_.get() ? keys_ : spare_;
