@@ -231,7 +231,7 @@ TEST(Bipartite, ReportsAFileChangedBetweenItsReadings) {
         input += std::to_string(1 + e % 5) + " " + std::to_string(1 + (e + 1) % 5) + "\n";
     const std::size_t edge_1 = input.find('\n') + 1;  // "1 2"
     // Where the program takes its input back to the start.
-    const auto back_to_the_start = [](long number, long file) {
+    const auto back_to_the_start = [](int, long number, long file) {
 #ifdef SYS__llseek
         if (number == SYS__llseek) return file == 0;
 #endif

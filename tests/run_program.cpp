@@ -297,7 +297,7 @@ Outcome Scratch::run(const std::string& program, const std::string& output_name,
 }
 
 Outcome Scratch::run_traced(const std::string& program, const std::string& output_name,
-                            const std::function<bool(long number, long first)>& at,
+                            const std::function<bool(int pid, long number, long first)>& at,
                             const std::function<void(int pid)>& act) const {
 #ifdef __linux__
     const fs::path err_path = dir_ / ".stderr";
@@ -323,7 +323,8 @@ Outcome Scratch::run_traced(const std::string& program, const std::string& outpu
         __ptrace_syscall_info info{};
         ptrace(PTRACE_GET_SYSCALL_INFO, pid, sizeof info, &info);
         if (info.op == PTRACE_SYSCALL_INFO_ENTRY) {
-            picked = at(static_cast<long>(info.entry.nr), static_cast<long>(info.entry.args[0]));
+            picked =
+                at(pid, static_cast<long>(info.entry.nr), static_cast<long>(info.entry.args[0]));
         } else if (picked) {
             act(pid);
             ptrace(PTRACE_DETACH, pid, nullptr, nullptr);
@@ -430,8 +431,10 @@ void expect_full_disk(const std::string& path, const std::string& name, const st
     expect_failure(outcome, line, answer ? kept : "");
 }
 
-void expect_file_size_limit(const std::string& path, const std::string& name,
-                            const std::string& input, const std::optional<std::string>& answer) {
+void expect_file_size_limit([[maybe_unused]] const std::string& path,
+                            [[maybe_unused]] const std::string& name,
+                            [[maybe_unused]] const std::string& input,
+                            [[maybe_unused]] const std::optional<std::string>& answer) {
 #ifdef _WIN32
     GTEST_SKIP() << "no file-size limit on Windows";
 #else
@@ -451,14 +454,20 @@ void expect_file_size_limit(const std::string& path, const std::string& name,
 #endif
 }
 
-void expect_stops_leave_no_partial_output(const std::string& path, const std::string& name,
-                                          const std::string& input,
-                                          const std::optional<std::string>& answer) {
+void expect_stops_leave_no_partial_output(
+    [[maybe_unused]] const std::string& path, [[maybe_unused]] const std::string& name,
+    [[maybe_unused]] const std::string& input,
+    [[maybe_unused]] const std::optional<std::string>& answer) {
     if (!can_trace()) GTEST_SKIP() << "runs cannot be traced here (ptrace)";
 #ifdef __linux__
-    // Its first write of its answer, to any file but standard error.
-    const auto first_write = [](long number, long file) {
-        return (number == SYS_write || number == SYS_writev) && file != 2;
+    // Its first write to its output, which its descriptor names (a
+    // sanitizer's runtime writes elsewhere before the program starts).
+    const auto first_write = [&](int pid, long number, long file) {
+        if (number != SYS_write && number != SYS_writev) return false;
+        std::error_code error;
+        const fs::path target =
+            fs::read_symlink("/proc/" + std::to_string(pid) + "/fd/" + std::to_string(file), error);
+        return !error && target.filename() == name + ".out";
     };
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
         SCOPED_TRACE(signal);

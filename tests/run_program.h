@@ -61,10 +61,11 @@ public:
                 const Limits& limits = {}) const;
 
     // Runs `program` here, traced until it returns from the first system
-    // call that `at` picks by its number and first argument; then calls
-    // `act` with its process id, and lets it go on untraced (can_trace).
+    // call that `at` picks by the program's process id and the call's number
+    // and first argument; then calls `act` with the process id, and lets it
+    // go on untraced (can_trace).
     Outcome run_traced(const std::string& program, const std::string& output_name,
-                       const std::function<bool(long number, long first)>& at,
+                       const std::function<bool(int pid, long number, long first)>& at,
                        const std::function<void(int pid)>& act) const;
 
 private:
