@@ -50,9 +50,9 @@ unsigned long long footprint_numbered(unsigned long long n, unsigned long long m
 Plan plan(int n, int m, unsigned long long available, bool twice) {
     const unsigned long long whole = footprint(n, m, twice), numbered = footprint_numbered(n, m);
     // Numbering costs time an edge and saves it a vertex: it pays where
-    // m <= n / 10 (see bench/README.md); elsewhere it is chosen only where
+    // m <= 3n / 10 (see bench/README.md); elsewhere it is chosen only where
     // the graph fits no other way.
-    const bool pays = 10ULL * m <= static_cast<unsigned long long>(n);
+    const bool pays = 10ULL * m <= 3ULL * static_cast<unsigned long long>(n);
     const bool number = numbered < whole && (pays || whole > available);
     return {number, number || !twice, number ? numbered : whole};
 }

@@ -260,18 +260,18 @@ TEST(Plan, TakesThePathThatTheEndToEndGraphsName) {
     }
     // The crowded rows: not numbered.
     EXPECT_FALSE(plan(1000000, 900000, ULLONG_MAX, true).numbered);
-    // Numbering pays in time up to m = n / 10 (bench notes); where it saves
+    // Numbering pays in time up to m = 3n / 10 (bench notes); where it saves
     // memory but not time, it is chosen only where the graph fits no other way.
-    EXPECT_TRUE(plan(10000000, 1000000, ULLONG_MAX, true).numbered);
-    EXPECT_FALSE(plan(10000000, 1000001, ULLONG_MAX, true).numbered);
-    const unsigned long long whole = footprint(1000000, 200000, true);
-    EXPECT_FALSE(plan(1000000, 200000, whole, true).numbered);
-    const Plan tight = plan(1000000, 200000, whole - 1, true);
+    EXPECT_TRUE(plan(10000000, 3000000, ULLONG_MAX, true).numbered);
+    EXPECT_FALSE(plan(10000000, 3000001, ULLONG_MAX, true).numbered);
+    const unsigned long long whole = footprint(1000000, 320000, true);
+    EXPECT_FALSE(plan(1000000, 320000, whole, true).numbered);
+    const Plan tight = plan(1000000, 320000, whole - 1, true);
     EXPECT_TRUE(tight.numbered);
-    EXPECT_EQ(tight.needs, footprint_numbered(1000000, 200000));
+    EXPECT_EQ(tight.needs, footprint_numbered(1000000, 320000));
     // An input that cannot be read twice has its ends held.
-    EXPECT_FALSE(plan(1000000, 200000, ULLONG_MAX, true).held);
-    EXPECT_TRUE(plan(1000000, 200000, ULLONG_MAX, false).held);
+    EXPECT_FALSE(plan(1000000, 320000, ULLONG_MAX, true).held);
+    EXPECT_TRUE(plan(1000000, 320000, ULLONG_MAX, false).held);
 }
 
 }  // namespace

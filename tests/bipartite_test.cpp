@@ -218,7 +218,7 @@ TEST(Bipartite, ReadsAFifoOnce) {
 
 // A file that changes between its two readings. The second reading is
 // what is laid out, checked against the first's count of ends in each part
-// of the vertices (vertices 1 and 100000 lie in different parts): an end
+// of the vertices (vertices 1 and 70000 lie in different parts): an end
 // moved within its part is answered for the file as read the second time;
 // one moved to another part, the count of edges either way, or the file
 // cut short is reported, and nothing is answered.
@@ -226,7 +226,7 @@ TEST(Bipartite, ReportsAFileChangedBetweenItsReadings) {
     if (!can_trace()) GTEST_SKIP() << "runs cannot be traced here (ptrace)";
 #ifdef __linux__
     // Edges enough not to be numbered again, which reads the file once.
-    std::string input = "200000 30000\n";
+    std::string input = "90000 30000\n";
     for (int e = 0; e < 30000; ++e)
         input += std::to_string(1 + e % 5) + " " + std::to_string(1 + (e + 1) % 5) + "\n";
     const std::size_t edge_1 = input.find('\n') + 1;  // "1 2"
@@ -245,10 +245,10 @@ TEST(Bipartite, ReportsAFileChangedBetweenItsReadings) {
     } cases[] = {
         {"the same", input, ""},
         {"an end within its part", input.substr(0, edge_1) + "1 3" + input.substr(edge_1 + 3), ""},
-        {"an end to another part", input.substr(0, edge_1) + "1 100000" + input.substr(edge_1 + 3),
+        {"an end to another part", input.substr(0, edge_1) + "1 70000" + input.substr(edge_1 + 3),
          changed},
-        {"the count, lower", "200000 29999" + input.substr(edge_1 - 1), changed},
-        {"the count, higher", "200000 30001" + input.substr(edge_1 - 1), changed},
+        {"the count, lower", "90000 29999" + input.substr(edge_1 - 1), changed},
+        {"the count, higher", "90000 30001" + input.substr(edge_1 - 1), changed},
         {"cut short", input.substr(0, input.size() - 4),
          "bipartite: bipartite.in: expected 2 numbers for edge 30000, found end of file"},
     };
