@@ -32,8 +32,8 @@ Peaks peaks(unsigned long long n, unsigned long long m, unsigned long long besid
     return {laying_out, searching};
 }
 
-unsigned long long footprint(unsigned long long n, unsigned long long m, bool twice) {
-    const Peaks p = peaks(n, m, twice ? 0 : 2 * m * sizeof(std::uint32_t));
+unsigned long long footprint(unsigned long long n, unsigned long long m, bool rereadable) {
+    const Peaks p = peaks(n, m, rereadable ? 0 : 2 * m * sizeof(std::uint32_t));
     return program_bytes + std::max(p.laying_out, p.searching);
 }
 
@@ -47,12 +47,14 @@ unsigned long long footprint_numbered(unsigned long long n, unsigned long long m
     return program_bytes + std::max(numbering, peaks(vertices, m).searching);
 }
 
-Plan plan(int n, int m, unsigned long long available, bool twice) {
-    const unsigned long long whole = footprint(n, m, twice), numbered = footprint_numbered(n, m);
+Plan plan(int n, int m, unsigned long long available, bool rereadable) {
+    const unsigned long long whole = footprint(n, m, rereadable);
+    const unsigned long long numbered = footprint_numbered(n, m);
     // Numbering costs time an edge and saves it a vertex: it pays where
     // m <= 3n / 10 (see bench/README.md); elsewhere it is chosen only where
     // the graph fits no other way.
     const bool pays = 10ULL * m <= 3ULL * static_cast<unsigned long long>(n);
     const bool number = numbered < whole && (pays || whole > available);
-    return {number, number || !twice, number ? numbered : whole};
+    if (number) return {Way::numbered, numbered};
+    return {rereadable ? Way::read_twice : Way::ends_held, whole};
 }

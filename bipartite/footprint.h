@@ -16,16 +16,20 @@ Peaks peaks(unsigned long long n, unsigned long long m, unsigned long long besid
 // input read twice, or with its ends held where it cannot be), and of one
 // where the vertices that edges touch are, the program's own share
 // included.
-unsigned long long footprint(unsigned long long n, unsigned long long m, bool twice);
+unsigned long long footprint(unsigned long long n, unsigned long long m, bool rereadable);
 unsigned long long footprint_numbered(unsigned long long n, unsigned long long m);
 
 // How a graph of n vertices and (at most) m edges is run, with `available`
-// bytes of memory, from an input that can be read `twice` or not: the way
-// that takes less time, unless only the other fits. A run needs more than
-// is available only where neither fits.
+// bytes of memory, from an input that is `rereadable` or not: the way that
+// takes less time, unless only the other fits. A run needs more than is
+// available only where neither fits.
+enum class Way {
+    read_twice,  // the edges counted in a first reading, laid out in a second
+    ends_held,   // the ends held in memory, where the input cannot be read again
+    numbered,    // the ends held, and the vertices that they touch numbered again
+};
 struct Plan {
-    bool numbered;             // the vertices that edges touch are numbered again
-    bool held;                 // the ends are held in memory, not read twice
+    Way way;
     unsigned long long needs;  // its peak bytes
 };
-Plan plan(int n, int m, unsigned long long available, bool twice);
+Plan plan(int n, int m, unsigned long long available, bool rereadable);

@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -14,14 +13,10 @@
 
 #include "numbering.h"
 #include "phases.h"
+#include "bulk_reader.h"
 #include "reader.h"
 
 const char* const input_name = "bipartite.in";
-
-[[noreturn]] void fail(const char* file, const std::string& what) {
-    std::fprintf(stderr, "bipartite: %s: %s\n", file, what.c_str());
-    std::exit(1);
-}
 
 std::size_t read_input(char* buf, std::size_t size) {
     errno = 0;
@@ -30,7 +25,7 @@ std::size_t read_input(char* buf, std::size_t size) {
     return got;
 }
 
-int edges_held(int m) {
+int edge_bound(int m) {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(input_name, error);
     return error ? m : static_cast<int>(std::min<std::uintmax_t>(m, size / 4));
@@ -66,20 +61,20 @@ void read_edges(int n, int m, F add) {
         std::size_t read = read_ints(numbers, wanted);
         for (std::size_t x = 0; x < wanted; x += 2) {
             const int e = first + static_cast<int>(x / 2);
-            int ends[2];
+            int uv[2];
             for (std::size_t j = x; j < x + 2; ++j) {
                 if (j == read) {
                     numbers[j] = read_int("edge", e + 1);
                     read = j + 1 + read_ints(numbers + j + 1, wanted - j - 1);
                 }
-                ends[j - x] = vertex(numbers[j], e, n);
+                uv[j - x] = vertex(numbers[j], e, n);
             }
             // A loop counts twice as same-side whichever side its vertex is
             // on, so the search could move that vertex back and forth for ever.
-            if (ends[0] == ends[1])
-                fail(input_name, label("edge", e + 1) + ": vertex " + std::to_string(ends[0] + 1) +
+            if (uv[0] == uv[1])
+                fail(input_name, label("edge", e + 1) + ": vertex " + std::to_string(uv[0] + 1) +
                                      " is joined to itself");
-            add(ends[0], ends[1], e);
+            add(uv[0], uv[1], e);
         }
     }
 }
@@ -103,18 +98,18 @@ void read_again(int n, int m) {
 
 }  // namespace
 
-Graph read_graph(int n, int m, int held, const Plan& how) {
+Graph read_graph(int n, int m, int bound, const Plan& how) {
     const auto rows = [&] { return Room<Entry>(2 * static_cast<std::size_t>(m)); };
-    if (how.numbered) {
-        Numbering ends(2 * static_cast<std::size_t>(held));
+    if (how.way == Way::numbered) {
+        Numbering numbering(2 * static_cast<std::size_t>(bound));
         read_edges(n, m, [&](int u, int v, int) {
-            if (!ends.add(u) || !ends.add(v)) fail(input_name, "changed while it was read");
+            if (!numbering.add(u) || !numbering.add(v)) fail(input_name, "changed while it was read");
         });
         phase_done("read");
-        return ends.graph(n);
+        return numbering.graph(n);
     }
     Tally tally(n, m);
-    if (!how.held) {
+    if (how.way == Way::read_twice) {
         read_edges(n, m, [&](int u, int v, int) { tally.add(u, v); });
         phase_done("read");
         return laid_out(lay_out(tally, rows(), [&](auto add) {
@@ -122,19 +117,19 @@ Graph read_graph(int n, int m, int held, const Plan& how) {
             read_edges(n, m, add);
         }));
     }
-    // An input that cannot be read twice: its ends held.
-    std::vector<std::uint32_t> ends;
-    ends.reserve(2 * static_cast<std::size_t>(held));
+    // An input that cannot be read again: its ends held.
+    std::vector<std::uint32_t> held_ends;
+    held_ends.reserve(2 * static_cast<std::size_t>(bound));
     read_edges(n, m, [&](int u, int v, int) {
         tally.add(u, v);
-        ends.push_back(static_cast<std::uint32_t>(u));
-        ends.push_back(static_cast<std::uint32_t>(v));
+        held_ends.push_back(static_cast<std::uint32_t>(u));
+        held_ends.push_back(static_cast<std::uint32_t>(v));
     });
     phase_done("read");
     return laid_out(lay_out(tally, rows(), [&](auto add) {
         for (int e = 0; e < m; ++e) {
             const std::size_t x = 2 * static_cast<std::size_t>(e);
-            add(static_cast<int>(ends[x]), static_cast<int>(ends[x + 1]), e);
+            add(static_cast<int>(held_ends[x]), static_cast<int>(held_ends[x + 1]), e);
         }
     }));
 }

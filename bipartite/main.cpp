@@ -17,8 +17,9 @@
 // the memory available only as many as its size has room for, and nothing
 // large is taken before they are all read.
 //
-// On any fault it writes one line `bipartite: FILE: what is wrong` to
-// standard error, leaves bipartite.out empty and ends with status 1.
+// A fault anywhere is thrown as a Fault (reader.h) and reported here, once:
+// one line `bipartite: FILE: what is wrong` on standard error, bipartite.out
+// left empty, and status 1.
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -36,7 +37,9 @@
 #include "rows.h"
 #include "search.h"
 
-int main() try {
+namespace {
+
+int run() {
     errno = 0;
     const bool input_open = std::freopen(input_name, "r", stdin) != nullptr;
     const std::string input_fault = failed("cannot open");
@@ -52,9 +55,9 @@ int main() try {
     // Arrays far larger than the machine would be filled until the process
     // is killed: refuse them up front. A short file with a large m is left
     // to end at its end.
-    const int held = edges_held(m);
+    const int bound = edge_bound(m);
     const unsigned long long available = available_memory();
-    const Plan how = plan(n, held, available, input_rereadable());
+    const Plan how = plan(n, bound, available, input_rereadable());
     if (how.needs > available) {
         fail(input_name, "a graph of " + std::to_string(n) + " vertices" +
                              (m > 0 ? " and " + std::to_string(m) + " edges" : "") + " needs " +
@@ -63,15 +66,25 @@ int main() try {
     }
     phase_done("header");
 
-    const Graph graph = read_graph(n, m, held, how);
+    const Graph graph = read_graph(n, m, bound, how);
     phase_done("lay out");
     const Split split = search(graph, m);
     phase_done("search");
     write_answer(graph, split);
     phase_done("write");
     return 0;
-} catch (const std::bad_alloc&) {
-    fail(input_name, "the graph does not fit in memory");
-} catch (const std::length_error&) {  // more than a vector can hold, as on a 32-bit system
-    fail(input_name, "the graph does not fit in memory");
+}
+
+}  // namespace
+
+int main() {
+    try {
+        return run();
+    } catch (const Fault& fault) {
+        return report("bipartite", fault);
+    } catch (const std::bad_alloc&) {
+        return report("bipartite", {input_name, "the graph does not fit in memory"});
+    } catch (const std::length_error&) {  // more than a vector can hold, as on a 32-bit system
+        return report("bipartite", {input_name, "the graph does not fit in memory"});
+    }
 }

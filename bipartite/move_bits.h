@@ -15,20 +15,7 @@
 #include <cstdint>
 #include <vector>
 
-// The index of the lowest set bit of `word`, which is not 0: isolated by
-// word & -word, then mapped to its index by a de Bruijn multiplication.
-inline int lowest_bit(std::uint64_t word) {
-    constexpr std::uint64_t de_bruijn = 0x03f79d71b4cb0a89;
-    struct Table {
-        int at[64];
-    };
-    static constexpr Table table = [] {
-        Table t{};
-        for (int i = 0; i < 64; ++i) t.at[(de_bruijn << i) >> 58] = i;
-        return t;
-    }();
-    return table.at[((word & (0 - word)) * de_bruijn) >> 58];
-}
+#include "bits.h"
 
 class MoveBits {
 public:

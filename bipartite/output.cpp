@@ -12,8 +12,8 @@ const char* const output_name = "bipartite.out";
 
 namespace {
 
-// Ends the run after writing, flushing or closing the output failed: the
-// file is emptied first, as on any error.
+// Writing, flushing or closing the output failed: the file is emptied
+// first, as on any error.
 [[noreturn]] void fail_output(bool still_open) {
     const std::string what = failed("write failed");
     if (still_open) std::fclose(stdout);

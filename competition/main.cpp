@@ -1,13 +1,13 @@
 // competition: reads `rows` and `cols` from competition.in, writes the result
 // table (gen3 for odd `cols`, gen4 for even) to competition.out one row per
 // line, and reports the time taken to build, print and release it on standard
-// error. On any fault it writes one line `competition: FILE: what is wrong` to
-// standard error, leaves competition.out empty and ends with status 1.
+// error. A fault is thrown as a Fault (reader.h) and reported by main, once:
+// one line `competition: FILE: what is wrong` on standard error,
+// competition.out left empty, and status 1.
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <new>
@@ -20,11 +20,6 @@
 
 const char* const input_name = "competition.in";
 
-[[noreturn]] void fail(const char* file, const std::string& what) {
-    std::fprintf(stderr, "competition: %s: %s\n", file, what.c_str());
-    std::exit(1);
-}
-
 std::size_t read_input(char* buf, std::size_t size) {
     errno = 0;
     const std::size_t got = std::fread(buf, 1, size, stdin);
@@ -36,8 +31,8 @@ namespace {
 
 const char* const output_name = "competition.out";
 
-// Ends the run after writing, flushing or closing the output failed: the
-// file is emptied first, as on any error.
+// Writing, flushing or closing the output failed: the file is emptied
+// first, as on any error.
 [[noreturn]] void fail_output(bool still_open) {
     const std::string what = failed("write failed");
     if (still_open) std::fclose(stdout);
@@ -88,9 +83,7 @@ bool print(const Table& table) {
     return std::fwrite(buf, 1, len, stdout) == len;
 }
 
-}  // namespace
-
-int main() {
+int run() {
     errno = 0;
     const bool input_open = std::freopen(input_name, "r", stdin) != nullptr;
     const std::string input_fault = failed("cannot open");
@@ -129,4 +122,14 @@ int main() {
     std::fprintf(stderr, "elapsed: %g\n",
                  (static_cast<double>(stop) - static_cast<double>(start)) / CLOCKS_PER_SEC);
     return 0;
+}
+
+}  // namespace
+
+int main() {
+    try {
+        return run();
+    } catch (const Fault& fault) {
+        return report("competition", fault);
+    }
 }

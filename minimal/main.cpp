@@ -22,16 +22,15 @@
 // 2^14. With 2 kinds of letter, sorting cost 4 % of the whole run, and it is
 // left out. Letters that the word lacks take no step.
 //
-// On any fault it writes one line `minimal: FILE: what is wrong` to standard
-// error and ends with status 1; the answers to the queries before a bad
-// query stay in minimal.out, whole, and so do those written before a failed
-// write.
+// A fault is thrown as a Fault (reader.h) and reported by main, once: one
+// line `minimal: FILE: what is wrong` on standard error, and status 1; the
+// answers to the queries before a bad query stay in minimal.out, whole, and
+// so do those written before a failed write.
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <ios>
@@ -63,12 +62,6 @@ namespace {
 
 const char* const output_name = "minimal.out";
 
-// Ends the run with one line on standard error.
-[[noreturn]] void report(const char* file, const std::string& what) {
-    std::fprintf(stderr, "minimal: %s: %s\n", file, what.c_str());
-    std::exit(1);
-}
-
 // The queries of a chunk, read and checked, whose answers are not written
 // yet: l..r, 0-based, both included (none when l > r).
 const int chunk_size = 1 << 16;
@@ -96,20 +89,7 @@ bool sorted;
 char out[1 << 16];
 std::size_t out_len;
 
-void answer_chunk();
-void write_out();
-[[noreturn]] void fail_output();
-
 }  // namespace
-
-// An input fault: the answers to the queries before it are written first,
-// whole.
-[[noreturn]] void fail(const char* file, const std::string& what) {
-    answer_chunk();
-    write_out();
-    if (cout.is_open() && !cout.flush()) fail_output();
-    report(file, what);
-}
 
 // A read error that the standard library reports comes as
 // std::ios_base::failure, not as the end of the file: the stream's
@@ -140,12 +120,12 @@ void drop_cut_line() {
     std::filesystem::resize_file(output_name, kept, error);
 }
 
-// Ends the run after a write to the output failed; the answers before it stay.
+// A write to the output failed; the answers before it stay.
 [[noreturn]] void fail_output() {
     const std::string what = failed("write failed");
     cout.close();
     drop_cut_line();
-    report(output_name, what);
+    fail(output_name, what);
 }
 
 // Sends `out` to minimal.out.
@@ -240,9 +220,7 @@ void answer_chunk() {
     pending = 0;
 }
 
-}  // namespace
-
-int main() try {
+int run() {
     cin.exceptions(std::ios::badbit);
     if (!cin.is_open()) {
         errno = cin_errno;
@@ -250,7 +228,7 @@ int main() try {
     }
     if (!cout.is_open()) {
         errno = cout_errno;
-        report(output_name, failed("cannot create"));
+        fail(output_name, failed("cannot create"));
     }
     guard_output(output_name, true);
     errno = 0;
@@ -284,6 +262,29 @@ int main() try {
     cout.close();
     if (!cout) fail_output();
     return 0;
-} catch (const std::ios_base::failure&) {
-    fail(input_name, failed("read failed"));
+}
+
+}  // namespace
+
+int main() {
+    try {
+        try {
+            return run();
+        } catch (const std::ios_base::failure&) {
+            fail(input_name, failed("read failed"));
+        }
+    } catch (const Fault& fault) {
+        // An input fault: the answers to the queries before it are written
+        // first, whole, unless that fails too.
+        try {
+            if (fault.file == input_name && cout.is_open()) {
+                answer_chunk();
+                write_out();
+                if (!cout.flush()) fail_output();
+            }
+        } catch (const Fault& output_fault) {
+            return report("minimal", output_fault);
+        }
+        return report("minimal", fault);
+    }
 }

@@ -5,15 +5,15 @@
 // finds the line full retries at its arrival time plus every multiple of k.
 //
 // Time: O(n log n) however small k is: failed retrials are never enumerated.
-// On any fault it writes one line `queue: FILE: what is wrong` to standard
-// error, leaves queue.out empty and ends with status 1.
+// A fault is thrown as a Fault (reader.h) and reported by main, once: one
+// line `queue: FILE: what is wrong` on standard error, queue.out left empty,
+// and status 1.
 #include <algorithm>
 #include <cerrno>
 #include <cinttypes>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -28,11 +28,6 @@ std::int64_t ans[max_customers];
 
 const char* const input_name = "queue.in";
 
-[[noreturn]] void fail(const char* file, const std::string& what) {
-    std::fprintf(stderr, "queue: %s: %s\n", file, what.c_str());
-    std::exit(1);
-}
-
 std::size_t read_input(char* buf, std::size_t size) {
     errno = 0;
     const std::size_t got = std::fread(buf, 1, size, stdin);
@@ -44,8 +39,8 @@ namespace {
 
 const char* const output_name = "queue.out";
 
-// Ends the run after writing, flushing or closing the output failed: the
-// file is emptied first, as on any error.
+// Writing, flushing or closing the output failed: the file is emptied
+// first, as on any error.
 [[noreturn]] void fail_output(bool still_open) {
     const std::string what = failed("write failed");
     if (still_open) std::fclose(stdout);
@@ -76,9 +71,7 @@ void read_customers() {
     }
 }
 
-}  // namespace
-
-int main() {
+int run() {
     errno = 0;
     const bool input_open = std::freopen(input_name, "r", stdin) != nullptr;
     const std::string input_fault = failed("cannot open");
@@ -154,4 +147,14 @@ int main() {
     if (std::fclose(stdout) != 0) fail_output(false);
     retry.clear();
     return 0;
+}
+
+}  // namespace
+
+int main() {
+    try {
+        return run();
+    } catch (const Fault& fault) {
+        return report("queue", fault);
+    }
 }

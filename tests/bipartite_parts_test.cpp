@@ -253,25 +253,24 @@ TEST(Plan, TakesThePathThatTheEndToEndGraphsName) {
     for (const auto& g : graphs) {
         SCOPED_TRACE(std::to_string(g.n) + " " + std::to_string(g.m));
         const Peaks p = peaks(g.n, g.m);
-        EXPECT_STREQ(plan(g.n, g.m, ULLONG_MAX, true).numbered ? "numbered"
+        EXPECT_STREQ(plan(g.n, g.m, ULLONG_MAX, true).way == Way::numbered ? "numbered"
                      : p.laying_out > p.searching              ? "lay out"
                                                                : "search",
                      g.peak);
     }
     // The crowded rows: not numbered.
-    EXPECT_FALSE(plan(1000000, 900000, ULLONG_MAX, true).numbered);
+    EXPECT_EQ(plan(1000000, 900000, ULLONG_MAX, true).way, Way::read_twice);
     // Numbering pays in time up to m = 3n / 10 (bench notes); where it saves
     // memory but not time, it is chosen only where the graph fits no other way.
-    EXPECT_TRUE(plan(10000000, 3000000, ULLONG_MAX, true).numbered);
-    EXPECT_FALSE(plan(10000000, 3000001, ULLONG_MAX, true).numbered);
+    EXPECT_EQ(plan(10000000, 3000000, ULLONG_MAX, true).way, Way::numbered);
+    EXPECT_EQ(plan(10000000, 3000001, ULLONG_MAX, true).way, Way::read_twice);
     const unsigned long long whole = footprint(1000000, 320000, true);
-    EXPECT_FALSE(plan(1000000, 320000, whole, true).numbered);
+    EXPECT_EQ(plan(1000000, 320000, whole, true).way, Way::read_twice);
     const Plan tight = plan(1000000, 320000, whole - 1, true);
-    EXPECT_TRUE(tight.numbered);
+    EXPECT_EQ(tight.way, Way::numbered);
     EXPECT_EQ(tight.needs, footprint_numbered(1000000, 320000));
-    // An input that cannot be read twice has its ends held.
-    EXPECT_FALSE(plan(1000000, 320000, ULLONG_MAX, true).held);
-    EXPECT_TRUE(plan(1000000, 320000, ULLONG_MAX, false).held);
+    // An input that cannot be read again has its ends held.
+    EXPECT_EQ(plan(1000000, 320000, ULLONG_MAX, false).way, Way::ends_held);
 }
 
 }  // namespace
