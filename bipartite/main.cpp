@@ -11,15 +11,17 @@
 // edges are written (output.h).
 //
 // Memory: 16 bytes per edge and 8.3 per vertex in the search, which is the
-// peak; an input that cannot be read twice (a pipe) holds 8 bytes per edge
-// more while it is laid out, and numbering takes 32 bytes per edge. A
+// peak but where 4n bytes are under a part's 2 MiB, which laying out copies
+// aside (footprint.cpp); an input that cannot be read twice (a pipe) holds
+// 8 bytes per edge more while it is laid out, and numbering takes 32 bytes
+// per edge. A
 // header buys no more than the file can hold: edges are checked against
 // the memory available only as many as its size has room for, and nothing
 // large is taken before they are all read.
 //
 // A fault anywhere is thrown as a Fault (reader.h) and reported here, once:
-// one line `bipartite: FILE: what is wrong` on standard error, bipartite.out
-// left empty, and status 1.
+// one line `bipartite: FILE: what is wrong` on standard error, and status 1;
+// bipartite.out is then as it was (output_file.h).
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -30,24 +32,17 @@
 #include "footprint.h"
 #include "input.h"
 #include "output.h"
+#include "output_file.h"
 #include "phases.h"
 #include "platform.h"
 #include "reader.h"
-#include "stop.h"
 #include "rows.h"
 #include "search.h"
 
 namespace {
 
 int run() {
-    errno = 0;
-    const bool input_open = std::freopen(input_name, "r", stdin) != nullptr;
-    const std::string input_fault = failed("cannot open");
-    errno = 0;
-    const bool output_open = std::freopen(output_name, "w", stdout) != nullptr;
-    if (!input_open) fail(input_name, input_fault);
-    if (!output_open) fail(output_name, failed("cannot create"));
-    guard_output(output_name, false);
+    open_files(input_name, output_name);
 
     const int n = read_int("n");
     const int m = std::max(read_int("m"), 0);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "output_file.h"
 #include "prefetch.h"
 #include "reader.h"
 
@@ -12,14 +13,7 @@ const char* const output_name = "bipartite.out";
 
 namespace {
 
-// Writing, flushing or closing the output failed: the file is emptied
-// first, as on any error.
-[[noreturn]] void fail_output(bool still_open) {
-    const std::string what = failed("write failed");
-    if (still_open) std::fclose(stdout);
-    if (std::FILE* file = std::fopen(output_name, "w")) std::fclose(file);
-    fail(output_name, what);
-}
+[[noreturn]] void fail_output() { fail(output_name, failed("write failed")); }
 
 // The answer on its way to bipartite.out: numbers, each followed by a blank
 // or a line end. False as soon as a write fails.
@@ -53,7 +47,7 @@ void write_answer(const Graph& graph, const Split& split) {
     auto left = static_cast<unsigned long long>(split.same_side);
     static Output out;
     errno = 0;
-    if (!out.put(left, '\n')) fail_output(true);
+    if (!out.put(left, '\n')) fail_output();
     const std::size_t ends = graph.offsets[graph.n];
     for (int i = 0; i < graph.n; ++i) {
         for (std::size_t j = graph.offsets[i]; j < graph.offsets[i + 1]; ++j) {
@@ -62,10 +56,8 @@ void write_answer(const Graph& graph, const Split& split) {
             const int w = graph.adj[j].neighbour;
             if (w > i && split.side_of(w) == split.side_of(i) &&
                 !out.put(graph.adj[j].edge_id + 1, --left ? ' ' : '\n'))
-                fail_output(true);
+                fail_output();
         }
     }
-    // A full disk often shows only when the last buffer is flushed or closed.
-    if (!out.flush() || std::fflush(stdout) != 0) fail_output(true);
-    if (std::fclose(stdout) != 0) fail_output(false);
+    if (!out.flush() || !put_output_in_place()) fail_output();
 }

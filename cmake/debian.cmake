@@ -15,8 +15,8 @@ and writes one output file there:
  - queue: a single server with a bounded line and customers who retry;
  - bipartite: edges to remove so that a graph becomes bipartite;
  - minimal: cursor-sweep counts over ranges of a word.
-Every input is checked; a fault is reported in one line, and a stopped
-run leaves no partial answer.")
+Every input is checked; a fault is reported in one line, and a failed or
+stopped run leaves the last answer as it was.")
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

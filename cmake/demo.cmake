@@ -10,7 +10,8 @@ foreach(program IN LISTS programs)
     RESULT_VARIABLE status ERROR_VARIABLE diagnostics)
   file(READ "${dir}/${program}.in" input)
   file(READ "${dir}/${program}.out" output)
-  message("== ${program}\n-- ${program}.in\n${input}-- ${program}.out\n${output}"
+  message("== ${bin_dir}/${program}${suffix}, run in ${dir}\n"
+          "-- ${program}.in\n${input}-- ${program}.out\n${output}"
           "-- exit status ${status}\n${diagnostics}")
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "${program} failed on its example")

@@ -2,8 +2,8 @@
 // table (gen3 for odd `cols`, gen4 for even) to competition.out one row per
 // line, and reports the time taken to build, print and release it on standard
 // error. A fault is thrown as a Fault (reader.h) and reported by main, once:
-// one line `competition: FILE: what is wrong` on standard error,
-// competition.out left empty, and status 1.
+// one line `competition: FILE: what is wrong` on standard error, and status
+// 1; competition.out is then as it was (output_file.h).
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -13,9 +13,9 @@
 #include <new>
 #include <string>
 
+#include "output_file.h"
 #include "platform.h"
 #include "reader.h"
-#include "stop.h"
 #include "table.h"
 
 const char* const input_name = "competition.in";
@@ -30,15 +30,6 @@ std::size_t read_input(char* buf, std::size_t size) {
 namespace {
 
 const char* const output_name = "competition.out";
-
-// Writing, flushing or closing the output failed: the file is emptied
-// first, as on any error.
-[[noreturn]] void fail_output(bool still_open) {
-    const std::string what = failed("write failed");
-    if (still_open) std::fclose(stdout);
-    if (std::FILE* file = std::fopen(output_name, "w")) std::fclose(file);
-    fail(output_name, what);
-}
 
 // The program itself, its libraries and its buffers, beside the table:
 // 0.8 MB measured, the peak less the table's bytes, at 3 x 3, 1000 x 1001
@@ -84,14 +75,7 @@ bool print(const Table& table) {
 }
 
 int run() {
-    errno = 0;
-    const bool input_open = std::freopen(input_name, "r", stdin) != nullptr;
-    const std::string input_fault = failed("cannot open");
-    errno = 0;
-    const bool output_open = std::freopen(output_name, "w", stdout) != nullptr;
-    if (!input_open) fail(input_name, input_fault);
-    if (!output_open) fail(output_name, failed("cannot create"));
-    guard_output(output_name, false);
+    open_files(input_name, output_name);
     const int rows = read_int("rows");
     const int cols = read_int("cols");
     const int k = cols & 1 ? 3 : 4;
@@ -107,10 +91,8 @@ int run() {
     } catch (const std::bad_alloc&) {
         fail(input_name, too_big);
     }
-    // A full disk often shows only when the last buffer is flushed or closed.
     errno = 0;
-    if (!print(table) || std::fflush(stdout) != 0) fail_output(true);
-    if (std::fclose(stdout) != 0) fail_output(false);
+    if (!print(table) || !put_output_in_place()) fail(output_name, failed("write failed"));
     table = Table();  // released before the clock stops, as the time covers it
     const std::clock_t stop = std::clock();
 

@@ -2,7 +2,7 @@
 // compares the copies): white-space separated tokens, each number a decimal
 // integer (an optional sign, then digits) within 32 bits. A UTF-8 byte-order
 // mark at the start is skipped, as Windows editors write one, and UTF-16
-// text is refused. Every fault is thrown as a Fault, with a message that
+// text is refused, with its mark or without (a NUL beside its first byte). Every fault is thrown as a Fault, with a message that
 // names the token; the program's main reports it.
 //
 // Numbers are lexed straight from the buffer, eight digits at a time (about
@@ -53,9 +53,10 @@ std::string printable(const std::string& bytes);
 void restart_input();
 
 // The next token, which must be a decimal integer within 32 bits. Messages
-// call it `name` ("m"), or with `item` > 0 one of the two numbers of `name`
-// `item` ("expected 2 numbers for edge 4").
-int read_int(const char* name, int item = 0);
+// call it `name` ("m"); with `item` > 0 it is one of the two numbers of
+// `name` `item` ("expected 2 numbers for edge 4"), and `field`, where
+// given, says which ("customer 2: arrival time: ...").
+int read_int(const char* name, int item = 0, const char* field = nullptr);
 
 // For a program's own bulk path over the same buffer: the bytes not read
 // yet, which a NUL follows and at least 17 readable bytes more; and the

@@ -23,30 +23,28 @@
 // left out. Letters that the word lacks take no step.
 //
 // A fault is thrown as a Fault (reader.h) and reported by main, once: one
-// line `minimal: FILE: what is wrong` on standard error, and status 1; the
-// answers to the queries before a bad query stay in minimal.out, whole, and
-// so do those written before a failed write.
+// line `minimal: FILE: what is wrong` on standard error, and status 1;
+// minimal.out is then as it was (output_file.h), a bad query's answers
+// before it included: an answer file that holds part of the answers is
+// seldom what its user wants.
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <ios>
 #include <iterator>
 #include <string>
-#include <system_error>
 
+#include "output_file.h"
 #include "reader.h"
-#include "stop.h"
 
-// The program's own streams, opened before main runs; they hide the console
-// streams of the same names.
+// The program's own input stream, opened before main runs; it hides the
+// console stream of the same name. The answers go to standard output, which
+// main binds to a new file that replaces minimal.out once they are whole.
 std::ifstream cin("minimal.in");
 const int cin_errno = cin.is_open() ? 0 : errno;  // why it did not open, if it did not
-std::ofstream cout("minimal.out");
-const int cout_errno = cout.is_open() ? 0 : errno;
 
 const int max_length = 100000;
 
@@ -101,36 +99,9 @@ std::size_t read_input(char* buf, std::size_t size) {
 
 namespace {
 
-// Cuts the closed output back to its last line end: what a full disk left
-// of the last answer goes, so that every number in the file is an answer.
-// An answer takes at most 7 digits and a line end, CRLF on Windows.
-void drop_cut_line() {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(output_name, error);
-    if (error) return;  // not a regular file: nothing to cut
-    std::string tail(static_cast<std::size_t>(std::min<std::uintmax_t>(size, 16)), '\0');
-    {  // closed before the file is cut, which Windows may refuse while it is open
-        std::ifstream file(output_name, std::ios::binary);
-        if (!file.seekg(static_cast<std::streamoff>(size - tail.size())) ||
-            !file.read(&tail[0], static_cast<std::streamsize>(tail.size())))
-            return;
-    }
-    const std::size_t end = tail.rfind('\n');
-    const std::uintmax_t kept = size - tail.size() + (end == std::string::npos ? 0 : end + 1);
-    std::filesystem::resize_file(output_name, kept, error);
-}
-
-// A write to the output failed; the answers before it stay.
-[[noreturn]] void fail_output() {
-    const std::string what = failed("write failed");
-    cout.close();
-    drop_cut_line();
-    fail(output_name, what);
-}
-
 // Sends `out` to minimal.out.
 void write_out() {
-    if (out_len > 0 && !cout.write(out, static_cast<std::streamsize>(out_len))) fail_output();
+    if (std::fwrite(out, 1, out_len, stdout) != out_len) fail(output_name, failed("write failed"));
     out_len = 0;
 }
 
@@ -222,15 +193,14 @@ void answer_chunk() {
 
 int run() {
     cin.exceptions(std::ios::badbit);
+    errno = 0;
+    const bool output_open = open_output(output_name);
+    const std::string output_fault = failed("cannot create");
     if (!cin.is_open()) {
         errno = cin_errno;
         fail(input_name, failed("cannot open"));
     }
-    if (!cout.is_open()) {
-        errno = cout_errno;
-        fail(output_name, failed("cannot create"));
-    }
-    guard_output(output_name, true);
+    if (!output_open) fail(output_name, output_fault);
     errno = 0;
     const std::string word = read_word();
     const int n = static_cast<int>(word.size());
@@ -248,19 +218,18 @@ int run() {
     for (int query = 1; query <= queries; ++query) {
         const int a = read_int("query", query);
         const int b = read_int("query", query);
-        // a > b within these bounds is an empty range, whose count is 0.
+        // a > b within these bounds is an empty range, whose count is 0, and
+        // b = 0 ends one.
         if (a < 1 || b < 0 || b > n) {
             fail(input_name, label("query", query) + ": position " + std::to_string(a < 1 ? a : b) +
-                                 " is outside 1.." + std::to_string(n));
+                                 " is outside " + (a < 1 ? "1.." : "0..") + std::to_string(n));
         }
         chunk[pending++] = {a - 1, b - 1};
         if (pending == chunk_size) answer_chunk();
     }
     answer_chunk();
     write_out();
-    // A full disk often shows only when the last buffer is flushed on close.
-    cout.close();
-    if (!cout) fail_output();
+    if (!put_output_in_place()) fail(output_name, failed("write failed"));
     return 0;
 }
 
@@ -274,17 +243,6 @@ int main() {
             fail(input_name, failed("read failed"));
         }
     } catch (const Fault& fault) {
-        // An input fault: the answers to the queries before it are written
-        // first, whole, unless that fails too.
-        try {
-            if (fault.file == input_name && cout.is_open()) {
-                answer_chunk();
-                write_out();
-                if (!cout.flush()) fail_output();
-            }
-        } catch (const Fault& output_fault) {
-            return report("minimal", output_fault);
-        }
         return report("minimal", fault);
     }
 }

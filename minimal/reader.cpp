@@ -34,7 +34,11 @@ bool refill() {
             return std::strncmp(buf, mark, std::strlen(mark)) == 0;
         };
         if (starts_with("\xef\xbb\xbf")) pos = 3;
-        if (starts_with("\xff\xfe") || starts_with("\xfe\xff"))
+        // Without a mark, UTF-16 text has a NUL beside each ASCII character:
+        // its first two bytes are one and a NUL, which begin no text of
+        // digits.
+        const bool unmarked = len >= 2 && (buf[0] == '\0') != (buf[1] == '\0');
+        if (starts_with("\xff\xfe") || starts_with("\xfe\xff") || unmarked)
             fail(input_name, "the file is UTF-16 text; save it as ASCII or UTF-8");
         if (pos == len) return refill();  // a mark alone
     }
@@ -73,7 +77,7 @@ void skip_space_in_buffer() {
 
 // Any token, wherever it lies: `read_int` without its shortcut, one byte at
 // a time.
-int read_any_int(const char* name, int item) {
+int read_any_int(const char* name, int item, const char* field) {
     for (skip_space_in_buffer(); pos == len; skip_space_in_buffer()) {
         if (!refill()) {
             fail(input_name, (item > 0 ? "expected 2 numbers for " : "expected ") +
@@ -102,11 +106,11 @@ int read_any_int(const char* name, int item) {
     }
     // Past the sign there are only digits, so there are some if there is more.
     const bool digits = carried + (pos - start) > static_cast<std::size_t>(sign);
-    if (junk || !digits)
-        fail(input_name, label(name, item) + ": \"" + token() + "\" is not an integer");
+    const std::string what = label(name, item) + (field ? ": " + std::string(field) : "");
+    if (junk || !digits) fail(input_name, what + ": \"" + token() + "\" is not an integer");
     const long long value = negative ? -magnitude : magnitude;
     if (value < INT_MIN || value > INT_MAX)
-        fail(input_name, label(name, item) + ": " + token() + " is outside the 32-bit range");
+        fail(input_name, what + ": " + token() + " is outside the 32-bit range");
     return static_cast<int>(value);
 }
 
@@ -173,7 +177,7 @@ std::string printable(const std::string& bytes) {
     return text;
 }
 
-int read_int(const char* name, int item) {
+int read_int(const char* name, int item, const char* field) {
     // The usual token, eight digits at a time: an optional sign and at most
     // 15 digits, then white space, all in the buffer. It looks at most
     // `reach` bytes ahead, which the buffer always has. A token that the
@@ -201,5 +205,5 @@ int read_int(const char* name, int item) {
         const long long value = static_cast<long long>(magnitude);
         return static_cast<int>(negative ? -value : value);
     }
-    return read_any_int(name, item);
+    return read_any_int(name, item, field);
 }

@@ -6,8 +6,8 @@
 //
 // Time: O(n log n) however small k is: failed retrials are never enumerated.
 // A fault is thrown as a Fault (reader.h) and reported by main, once: one
-// line `queue: FILE: what is wrong` on standard error, queue.out left empty,
-// and status 1.
+// line `queue: FILE: what is wrong` on standard error, and status 1;
+// queue.out is then as it was (output_file.h).
 #include <algorithm>
 #include <cerrno>
 #include <cinttypes>
@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "output_file.h"
 #include "reader.h"
-#include "stop.h"
 #include "retry.h"
 
 int n, m, k;
@@ -39,15 +39,6 @@ namespace {
 
 const char* const output_name = "queue.out";
 
-// Writing, flushing or closing the output failed: the file is emptied
-// first, as on any error.
-[[noreturn]] void fail_output(bool still_open) {
-    const std::string what = failed("write failed");
-    if (still_open) std::fclose(stdout);
-    if (std::FILE* file = std::fopen(output_name, "w")) std::fclose(file);
-    fail(output_name, what);
-}
-
 void read_customers() {
     n = read_int("n");
     m = read_int("m");
@@ -56,8 +47,8 @@ void read_customers() {
         fail(input_name, "n: " + std::to_string(n) + " is outside 0..100000");
     if (m < 1) fail(input_name, "m: " + std::to_string(m) + " is below 1");
     for (int j = 0; j < n; ++j) {
-        t[j] = read_int("customer", j + 1);
-        h[j] = read_int("customer", j + 1);
+        t[j] = read_int("customer", j + 1, "arrival time");
+        h[j] = read_int("customer", j + 1, "service duration");
         // The retry phases assume t >= 0; a negative duration would turn the
         // clock back.
         if (t[j] < 0) {
@@ -72,14 +63,7 @@ void read_customers() {
 }
 
 int run() {
-    errno = 0;
-    const bool input_open = std::freopen(input_name, "r", stdin) != nullptr;
-    const std::string input_fault = failed("cannot open");
-    errno = 0;
-    const bool output_open = std::freopen(output_name, "w", stdout) != nullptr;
-    if (!input_open) fail(input_name, input_fault);
-    if (!output_open) fail(output_name, failed("cannot create"));
-    guard_output(output_name, false);
+    open_files(input_name, output_name);
     read_customers();
 
     // Each iteration retires a departure, blocks an arrival or admits a
@@ -142,9 +126,7 @@ int run() {
 
     errno = 0;
     for (int j = 0; j < n; ++j) std::printf("%" PRId64 "\n", ans[j]);
-    // A full disk often shows only when the last buffer is flushed or closed.
-    if (std::ferror(stdout) || std::fflush(stdout) != 0) fail_output(true);
-    if (std::fclose(stdout) != 0) fail_output(false);
+    if (!put_output_in_place()) fail(output_name, failed("write failed"));
     retry.clear();
     return 0;
 }

@@ -190,7 +190,7 @@ TEST(Bipartite, ReportsUnusableFiles) {
     std::string triangles = "3 60000\n";  // each triangle's edge 2 3 is listed
     for (int x = 0; x < 20000; ++x) triangles += "1 2\n2 3\n3 1\n";
     expect_file_size_limit(PROGRAM, "bipartite", triangles);
-    expect_stops_leave_no_partial_output(PROGRAM, "bipartite", triangles);
+    expect_stops_leave_the_output_as_it_was(PROGRAM, "bipartite", triangles);
     expect_full_disk(PROGRAM, "bipartite", triangles);
 }
 
@@ -231,11 +231,11 @@ TEST(Bipartite, ReportsAFileChangedBetweenItsReadings) {
         input += std::to_string(1 + e % 5) + " " + std::to_string(1 + (e + 1) % 5) + "\n";
     const std::size_t edge_1 = input.find('\n') + 1;  // "1 2"
     // Where the program takes its input back to the start.
-    const auto back_to_the_start = [](int, long number, long file) {
+    const auto back_to_the_start = [](int, long number, const unsigned long long* args) {
 #ifdef SYS__llseek
-        if (number == SYS__llseek) return file == 0;
+        if (number == SYS__llseek) return args[0] == 0;
 #endif
-        return number == SYS_lseek && file == 0;
+        return number == SYS_lseek && args[0] == 0;
     };
     const std::string changed = "bipartite: bipartite.in: changed while it was read";
     const struct {

@@ -60,10 +60,10 @@ TEST(Queue, ReportsBadInput) {
         {"2 1", "queue.in: expected k, found end of file"},
         {"2 1 3\n0 5\n1", "queue.in: expected 2 numbers for customer 2, found end of file"},
         {"2 1 3\n0 5\n", "queue.in: expected 2 numbers for customer 2, found end of file"},
-        {"2 1 3\n0 5\n1 x\n", "queue.in: customer 2: \"x\" is not an integer"},
-        {"1 1 3\n0 0x10\n", "queue.in: customer 1: \"0x10\" is not an integer"},
+        {"2 1 3\n0 5\n1 x\n", "queue.in: customer 2: service duration: \"x\" is not an integer"},
+        {"1 1 3\n0 0x10\n", "queue.in: customer 1: service duration: \"0x10\" is not an integer"},
         {"1 1 99999999999\n0 1\n", "queue.in: k: 99999999999 is outside the 32-bit range"},
-        {"1 1 1\n2147483648 1\n", "queue.in: customer 1: 2147483648 is outside the 32-bit range"},
+        {"1 1 1\n2147483648 1\n", "queue.in: customer 1: arrival time: 2147483648 is outside the 32-bit range"},
         {"-1 1 1\n", "queue.in: n: -1 is outside 0..100000"},
         {"100001 1 1\n", "queue.in: n: 100001 is outside 0..100000"},
         {"1 0 1\n0 1\n", "queue.in: m: 0 is below 1"},
@@ -85,7 +85,7 @@ TEST(Queue, ReportsUnusableFiles) {
     std::string many = "20000 1 1\n";  // 200 KB of completion times
     for (int j = 0; j < 20000; ++j) many += "0 100000\n";
     expect_file_size_limit(PROGRAM, "queue", many);
-    expect_stops_leave_no_partial_output(PROGRAM, "queue", many);
+    expect_stops_leave_the_output_as_it_was(PROGRAM, "queue", many);
     expect_full_disk(PROGRAM, "queue", many);
 }
 

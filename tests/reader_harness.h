@@ -63,7 +63,8 @@ Reading reference(const std::string& text) {
     Reading reading;
     const std::string prefix = std::string(input_name) + ": ";
     std::size_t at = 0;
-    if (text.compare(0, 2, "\xff\xfe") == 0 || text.compare(0, 2, "\xfe\xff") == 0) {
+    const bool unmarked = text.size() >= 2 && (text[0] == '\0') != (text[1] == '\0');
+    if (text.compare(0, 2, "\xff\xfe") == 0 || text.compare(0, 2, "\xfe\xff") == 0 || unmarked) {
         reading.message = prefix + "the file is UTF-16 text; save it as ASCII or UTF-8";
         return reading;
     }

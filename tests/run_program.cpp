@@ -6,9 +6,11 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #ifdef _WIN32
@@ -16,6 +18,7 @@
 #else
 #include <fcntl.h>
 #include <sched.h>
+#include <sys/stat.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -215,17 +218,30 @@ std::string join(const std::vector<std::string>& tokens, const std::string& betw
     return text + end;
 }
 
-// What a program that keeps its whole answers may leave of `answer`: a
-// part of it that ends with a whole line; nothing, for any other.
-void expect_kept(const std::string& kept, const std::optional<std::string>& answer) {
-    if (!answer) {
-        EXPECT_EQ(kept, "");
-        return;
+// An output from before the run, which a run that fails must leave as it is.
+const std::string earlier_answer = "an answer from before\n";
+
+// The names of the files in `folder`, sorted, but the mount point of a
+// small disk, whose files are copied beside it.
+std::vector<std::string> files_in(const Scratch& folder) {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder.dir())) {
+        if (entry.path().filename() != ".disk") names.push_back(entry.path().filename().string());
     }
-    EXPECT_TRUE(kept.size() <= answer->size() && answer->compare(0, kept.size(), kept) == 0 &&
-                (kept.empty() || kept.back() == '\n'))
-        << kept.size() << " bytes kept";
+    std::sort(names.begin(), names.end());
+    return names;
 }
+
+#ifdef __linux__
+// The text at `address` in the memory of process `pid`, up to its NUL.
+std::string string_at(int pid, unsigned long long address) {
+    std::ifstream memory("/proc/" + std::to_string(pid) + "/mem", std::ios::binary);
+    std::string text;
+    memory.seekg(static_cast<std::streamoff>(address));
+    for (char c; text.size() < 4096 && memory.get(c) && c != '\0';) text += c;
+    return text;
+}
+#endif
 
 }  // namespace
 
@@ -296,9 +312,10 @@ Outcome Scratch::run(const std::string& program, const std::string& output_name,
     return outcome;
 }
 
-Outcome Scratch::run_traced(const std::string& program, const std::string& output_name,
-                            const std::function<bool(int pid, long number, long first)>& at,
-                            const std::function<void(int pid)>& act) const {
+Outcome Scratch::run_traced(
+    const std::string& program, const std::string& output_name,
+    const std::function<bool(int pid, long number, const unsigned long long* args)>& at,
+    const std::function<void(int pid)>& act) const {
 #ifdef __linux__
     const fs::path err_path = dir_ / ".stderr";
     const pid_t pid = fork();
@@ -311,7 +328,6 @@ Outcome Scratch::run_traced(const std::string& program, const std::string& outpu
     int status = 0;
     waitpid(pid, &status, 0);
     ptrace(PTRACE_SETOPTIONS, pid, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL);
-    bool picked = false;  // the call stopped at on entry is the one
     for (long pass_on = 0;;) {
         ptrace(PTRACE_SYSCALL, pid, nullptr, pass_on);
         pass_on = 0;
@@ -323,13 +339,14 @@ Outcome Scratch::run_traced(const std::string& program, const std::string& outpu
         __ptrace_syscall_info info{};
         ptrace(PTRACE_GET_SYSCALL_INFO, pid, sizeof info, &info);
         if (info.op == PTRACE_SYSCALL_INFO_ENTRY) {
-            picked =
-                at(pid, static_cast<long>(info.entry.nr), static_cast<long>(info.entry.args[0]));
-        } else if (picked) {
-            act(pid);
-            ptrace(PTRACE_DETACH, pid, nullptr, nullptr);
-            status = -1;
-            break;
+            unsigned long long args[6];
+            std::copy(std::begin(info.entry.args), std::end(info.entry.args), args);
+            if (at(pid, static_cast<long>(info.entry.nr), args)) {
+                act(pid);
+                ptrace(PTRACE_DETACH, pid, nullptr, nullptr);
+                status = -1;
+                break;
+            }
         }
     }
     Outcome outcome;
@@ -362,10 +379,11 @@ void expect_success(const Outcome& outcome, const std::string& output) {
     EXPECT_EQ(outcome.output, output);
 }
 
-void expect_failure(const Outcome& outcome, const std::string& line, const std::string& output) {
+void expect_failure(const Outcome& outcome, const std::string& line,
+                    const std::optional<std::string>& output) {
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.err, line + "\n");
-    EXPECT_EQ(outcome.output.value_or(""), output);
+    EXPECT_EQ(outcome.output, output);
 }
 
 void expect_refusal(const Outcome& outcome, const std::string& start) {
@@ -375,15 +393,17 @@ void expect_refusal(const Outcome& outcome, const std::string& start) {
     EXPECT_TRUE(outcome.err.size() >= end.size() &&
                 outcome.err.compare(outcome.err.size() - end.size(), end.size(), end) == 0)
         << outcome.err;
-    EXPECT_EQ(outcome.output.value_or(""), "");
+    EXPECT_FALSE(outcome.output);
 }
 
 void expect_file_faults(const std::string& path, const std::string& name,
                         const std::string& input) {
     const std::string in = name + ".in", out = name + ".out";
     Scratch missing;
+    missing.write(out, earlier_answer);
     expect_failure(missing.run(path, out),
-                   name + ": " + in + ": cannot open: No such file or directory");
+                   name + ": " + in + ": cannot open: No such file or directory", earlier_answer);
+    EXPECT_EQ(files_in(missing), std::vector<std::string>{out});
 
     // Linux opens a folder, and the first read fails; Windows does not open it.
 #ifdef _WIN32
@@ -402,39 +422,66 @@ void expect_file_faults(const std::string& path, const std::string& name,
     fs::create_directory(blocked.dir() / out);
     expect_failure(blocked.run(path, out), name + ": " + out + ": " + unwritable);
 
-#ifdef _WIN32
-    GTEST_SKIP() << "no /dev/full on Windows: a write that fails is not tried";
-#else
+#ifndef _WIN32
     Scratch full;
     full.write(in, input);
     fs::create_symlink("/dev/full", full.dir() / out);
     expect_failure(full.run(path, out),
                    name + ": " + out + ": write failed: No space left on device");
+
+    // What replaces an output: its permissions kept, a link's file.
+    const std::optional<std::string> answer = run_program(path, in, input, out).output;
+    ASSERT_TRUE(answer);
+    Scratch kept;
+    kept.write(in, input);
+    kept.write(out, earlier_answer);
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(kept.dir() / out, mode);
+    EXPECT_EQ(kept.run(path, out).output, answer);
+    EXPECT_EQ(fs::status(kept.dir() / out).permissions(), mode);
+    Scratch linked;
+    linked.write(in, input);
+    linked.write("answer", earlier_answer);
+    fs::create_symlink("answer", linked.dir() / out);
+    EXPECT_EQ(linked.run(path, out).output, answer);
+    EXPECT_TRUE(fs::is_symlink(linked.dir() / out));
+    EXPECT_EQ(files_in(linked), (std::vector<std::string>{"answer", in, out}));
+
+    // A FIFO, written in place for a reader at its other end.
+    Scratch fifo;
+    fifo.write(in, input);
+    const std::string fifo_path = (fifo.dir() / out).string();
+    ASSERT_EQ(mkfifo(fifo_path.c_str(), 0600), 0);
+    std::string read;
+    std::thread reader([&] {
+        std::ifstream end(fifo_path, std::ios::binary);
+        read.assign(std::istreambuf_iterator<char>(end), {});
+    });
+    const Outcome outcome = fifo.run(path, out);
+    close(open(fifo_path.c_str(), O_WRONLY | O_NONBLOCK));  // frees a reader the run left waiting
+    reader.join();
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(read, *answer);
 #endif
 }
 
-void expect_full_disk(const std::string& path, const std::string& name, const std::string& input,
-                      const std::optional<std::string>& answer) {
+void expect_full_disk(const std::string& path, const std::string& name, const std::string& input) {
     if (!can_mount_privately()) GTEST_SKIP() << "no private mount namespace here (needs root)";
     // Room for a part of the output.
     Limits small;
     small.disk_room = 4096;
     Scratch folder;
     folder.write(name + ".in", input);
-    const Outcome outcome = folder.run(path, name + ".out", small);
-    const std::string line = name + ": " + name + ".out: write failed: No space left on device";
-    const std::string kept = outcome.output.value_or("");
-    if (answer) {
-        EXPECT_TRUE(!kept.empty() && kept.size() < answer->size()) << kept.size();
-    }
-    expect_kept(kept, answer);
-    expect_failure(outcome, line, answer ? kept : "");
+    folder.write(name + ".out", earlier_answer);
+    expect_failure(folder.run(path, name + ".out", small),
+                   name + ": " + name + ".out: write failed: No space left on device",
+                   earlier_answer);
+    EXPECT_EQ(files_in(folder), (std::vector<std::string>{name + ".in", name + ".out"}));
 }
 
 void expect_file_size_limit([[maybe_unused]] const std::string& path,
                             [[maybe_unused]] const std::string& name,
-                            [[maybe_unused]] const std::string& input,
-                            [[maybe_unused]] const std::optional<std::string>& answer) {
+                            [[maybe_unused]] const std::string& input) {
 #ifdef _WIN32
     GTEST_SKIP() << "no file-size limit on Windows";
 #else
@@ -445,44 +492,63 @@ void expect_file_size_limit([[maybe_unused]] const std::string& path,
         limits.file_size = size;
         Scratch folder;
         folder.write(name + ".in", input);
-        const Outcome outcome = folder.run(path, name + ".out", limits);
-        const std::string kept = outcome.output.value_or("");
-        expect_kept(kept, answer);
-        expect_failure(outcome, name + ": " + name + ".out: write failed: File too large",
-                       answer ? kept : "");
+        folder.write(name + ".out", earlier_answer);
+        expect_failure(folder.run(path, name + ".out", limits),
+                       name + ": " + name + ".out: write failed: File too large", earlier_answer);
     }
 #endif
 }
 
-void expect_stops_leave_no_partial_output(
-    [[maybe_unused]] const std::string& path, [[maybe_unused]] const std::string& name,
-    [[maybe_unused]] const std::string& input,
-    [[maybe_unused]] const std::optional<std::string>& answer) {
+void expect_stops_leave_the_output_as_it_was([[maybe_unused]] const std::string& path,
+                                             [[maybe_unused]] const std::string& name,
+                                             [[maybe_unused]] const std::string& input) {
     if (!can_trace()) GTEST_SKIP() << "runs cannot be traced here (ptrace)";
 #ifdef __linux__
-    // Its first write to its output, which its descriptor names (a
-    // sanitizer's runtime writes elsewhere before the program starts).
-    const auto first_write = [&](int pid, long number, long file) {
-        if (number != SYS_write && number != SYS_writev) return false;
-        std::error_code error;
-        const fs::path target =
-            fs::read_symlink("/proc/" + std::to_string(pid) + "/fd/" + std::to_string(file), error);
-        return !error && target.filename() == name + ".out";
+    const std::string in = name + ".in", out = name + ".out";
+    // Where each stop comes: at its first write to a file in its folder,
+    // the new output, which may have no name (a sanitizer's runtime writes
+    // elsewhere before the program starts); or, where the input is a FIFO,
+    // as it opens it, and waits for a writer.
+    const auto comes_at = [&](const Scratch& folder, bool fifo) {
+        const fs::path dir = fs::canonical(folder.dir());
+        return [=](int pid, long number, const unsigned long long* args) {
+            if (fifo) {
+#ifdef SYS_open
+                if (number == SYS_open) return string_at(pid, args[0]).find(in) != std::string::npos;
+#endif
+                return number == SYS_openat && string_at(pid, args[1]).find(in) != std::string::npos;
+            }
+            if (number != SYS_write && number != SYS_writev) return false;
+            std::error_code error;
+            const fs::path target = fs::read_symlink(
+                "/proc/" + std::to_string(pid) + "/fd/" + std::to_string(args[0]), error);
+            return !error && target.parent_path() == dir;
+        };
     };
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        SCOPED_TRACE(signal);
+    const struct {
+        int signal;
+        bool earlier, fifo;
+    } stops[] = {{SIGINT, true, false},
+                 {SIGTERM, false, false},
+                 {SIGHUP, true, false},
+                 {SIGTERM, true, true}};
+    for (const auto& stop : stops) {
+        SCOPED_TRACE(std::to_string(stop.signal) + (stop.fifo ? " at a FIFO" : ""));
         Scratch folder;
-        folder.write(name + ".in", input);
-        const Outcome outcome = folder.run_traced(path, name + ".out", first_write,
-                                                  [&](int pid) { kill(pid, signal); });
-        EXPECT_EQ(outcome.status, 128 + signal);
+        if (stop.fifo) {
+            ASSERT_EQ(mkfifo((folder.dir() / in).string().c_str(), 0600), 0);
+        } else {
+            folder.write(in, input);
+        }
+        if (stop.earlier) folder.write(out, earlier_answer);
+        const Outcome outcome = folder.run_traced(path, out, comes_at(folder, stop.fifo),
+                                                  [&](int pid) { kill(pid, stop.signal); });
+        EXPECT_EQ(outcome.status, 128 + stop.signal);
         EXPECT_EQ(outcome.err, "");
-        expect_kept(outcome.output.value_or(""), answer);
-        std::vector<std::string> left;
-        for (const fs::directory_entry& entry : fs::directory_iterator(folder.dir()))
-            left.push_back(entry.path().filename().string());
-        std::sort(left.begin(), left.end());
-        EXPECT_EQ(left, (std::vector<std::string>{name + ".in", name + ".out"}));
+        EXPECT_EQ(outcome.output, stop.earlier ? std::optional<std::string>(earlier_answer)
+                                               : std::nullopt);
+        const std::vector<std::string> left = {in, out};
+        EXPECT_EQ(files_in(folder), (stop.earlier ? left : std::vector<std::string>{in}));
     }
 #endif
 }
@@ -516,9 +582,10 @@ void expect_reader_contract(const std::string& path, const std::string& name,
           join(tokens, " ", " 12 x -\nand some text\n"), "\xef\xbb\xbf" + join(tokens, " ")})
         expect_output(layout);
     // As Notepad saves "Unicode" text: UTF-16 with its mark, little-endian or,
-    // as "Unicode big endian", big-endian.
-    for (const bool big_endian : {false, true}) {
-        std::string utf16 = big_endian ? "\xfe\xff" : "\xff\xfe";
+    // as "Unicode big endian", big-endian; and little-endian without it.
+    for (const std::string mark : {"\xff\xfe", "\xfe\xff", ""}) {
+        const bool big_endian = mark == "\xfe\xff";
+        std::string utf16 = mark;
         for (const char c : join(tokens, "\r\n", "\r\n"))
             utf16 += big_endian ? std::string{'\0', c} : std::string{c, '\0'};
         expect_failure(run_program(path, in, utf16, out),

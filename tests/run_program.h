@@ -60,13 +60,14 @@ public:
     Outcome run(const std::string& program, const std::string& output_name,
                 const Limits& limits = {}) const;
 
-    // Runs `program` here, traced until it returns from the first system
-    // call that `at` picks by the program's process id and the call's number
-    // and first argument; then calls `act` with the process id, and lets it
-    // go on untraced (can_trace).
-    Outcome run_traced(const std::string& program, const std::string& output_name,
-                       const std::function<bool(int pid, long number, long first)>& at,
-                       const std::function<void(int pid)>& act) const;
+    // Runs `program` here, traced until it enters the first system call
+    // that `at` picks by the program's process id, the call's number and
+    // its arguments; then calls `act` with the process id, and lets it go
+    // on untraced (can_trace).
+    Outcome run_traced(
+        const std::string& program, const std::string& output_name,
+        const std::function<bool(int pid, long number, const unsigned long long* args)>& at,
+        const std::function<void(int pid)>& act) const;
 
 private:
     std::filesystem::path dir_;
@@ -81,10 +82,10 @@ Outcome run_program(const std::string& program, const std::string& input_name,
 void expect_success(const Outcome& outcome, const std::string& output);
 
 // Expects a run that failed the way every program reports it: exit status 1,
-// `line` as the only line on standard error, and `output` as the whole output
-// file (no file counts as empty).
+// `line` as the only line on standard error, and the output file as it was
+// before the run: `output`, or none.
 void expect_failure(const Outcome& outcome, const std::string& line,
-                    const std::string& output = "");
+                    const std::optional<std::string>& output = std::nullopt);
 
 // Expects a refusal of work beyond the memory available, which the run's
 // own limits do not pin to one figure: exit status 1, one line that starts
@@ -92,38 +93,37 @@ void expect_failure(const Outcome& outcome, const std::string& line,
 void expect_refusal(const Outcome& outcome, const std::string& start);
 
 // The file faults that every program reports alike, for the program at `path`
-// that reads NAME.in and writes NAME.out: no input file, an input that is a
-// folder, an output that is a folder, and an output whose writes fail (a link
-// to /dev/full; on Windows, which has none, the test is marked skipped).
-// `input` is a valid input.
+// that reads NAME.in and writes NAME.out: no input file, with an output
+// from before that must stay as it was; an input that is a folder; an
+// output that is a folder; an output whose writes fail (a link to
+// /dev/full); and the outputs that are not replaced as a file is: a FIFO,
+// written in place, and a link to a file, which stays a link. An output
+// replaced keeps its permissions. `input` is a valid input. Where Windows
+// has no such file, its case is not tried.
 void expect_file_faults(const std::string& path, const std::string& name, const std::string& input);
 
 // A disk that fills up while the program at `path` writes NAME.out, whose
-// answer for `input` takes more than 64 KiB: the failed write is reported.
-// The output is left empty; or, for a program that keeps what it wrote
-// before a fault, is a part of `answer` that ends with a whole line. Marked
+// answer for `input` takes more than 64 KiB: the failed write is reported,
+// the output from before stays as it was, and nothing else is left. Marked
 // skipped where no small disk can be mounted.
-void expect_full_disk(const std::string& path, const std::string& name, const std::string& input,
-                      const std::optional<std::string>& answer = std::nullopt);
+void expect_full_disk(const std::string& path, const std::string& name, const std::string& input);
 
 // A file-size limit (ulimit -f) that the program at `path`, which reads
 // NAME.in and writes NAME.out, meets while it writes its answer to `input`
 // (more than 64 KiB): the write fails and is reported, File too large, and
-// the output is left empty, or, for a program that keeps what it wrote
-// before a fault, is a part of `answer` that ends with a whole line.
-// Marked skipped where no such limit can be set (Windows).
+// the output from before stays as it was. Marked skipped where no such
+// limit can be set (Windows).
 void expect_file_size_limit(const std::string& path, const std::string& name,
-                            const std::string& input,
-                            const std::optional<std::string>& answer = std::nullopt);
+                            const std::string& input);
 
 // Stops by SIGINT, SIGTERM and SIGHUP that come once the program at `path`
 // has written a part of its answer to `input`, as expect_file_size_limit
-// takes them: the run dies by that signal, and leaves the output empty (or
-// a part of `answer` that ends with a whole line), and nothing else beside
-// its input. Marked skipped where runs cannot be traced.
-void expect_stops_leave_no_partial_output(const std::string& path, const std::string& name,
-                                          const std::string& input,
-                                          const std::optional<std::string>& answer = std::nullopt);
+// takes them, and a stop while it waits to open an input that is a FIFO:
+// the run dies by that signal, and leaves the output as it was, or none,
+// and nothing else beside its input. Marked skipped where runs cannot be
+// traced.
+void expect_stops_leave_the_output_as_it_was(const std::string& path, const std::string& name,
+                                             const std::string& input);
 
 // The reader that every program keeps, for the program at `path` that reads
 // NAME.in and writes NAME.out: `input` is a valid input of numbers >= 0 (and
