@@ -4,14 +4,19 @@
 // error. A fault is thrown as a Fault (reader.h) and reported by main, once:
 // one line `competition: FILE: what is wrong` on standard error, and status
 // 1; competition.out is then as it was (output_file.h).
+//
+// A table has at most nine different rows (table.h), so its text is made a
+// row at a time, once, and written whole: at the speed of the disk, in a
+// few MiB whatever its shape. A table whose text the output's file system
+// has no room for is refused before anything is written.
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
-#include <new>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "output_file.h"
 #include "platform.h"
@@ -31,65 +36,125 @@ namespace {
 
 const char* const output_name = "competition.out";
 
-// The program itself, its libraries and its buffers, beside the table:
-// 0.8 MB measured, the peak less the table's bytes, at 3 x 3, 1000 x 1001
-// and 10^8 x 3 values.
-const unsigned long long program_bytes = 1 << 20;
+// A line end in the file: text mode writes CRLF on Windows.
+#ifdef _WIN32
+const unsigned long long line_end_bytes = 2;
+#else
+const unsigned long long line_end_bytes = 1;
+#endif
 
-// A table far larger than the machine would be built until the process is
-// killed: refused up front, with what it needs and what there is. It takes
-// a byte a value, in one block (below 2^62 bytes, whatever the two numbers).
-void refuse_if_too_big(long long height, long long width) {
-    const unsigned long long available = available_memory();
-    const unsigned long long values =
-        static_cast<unsigned long long>(height) * static_cast<unsigned long long>(width);
-    if (available > program_bytes && values <= available - program_bytes) return;
-    fail(input_name, "a table of " + std::to_string(height) + " x " + std::to_string(width) +
-                         " values needs " +
-                         memory_text(static_cast<double>(program_bytes + values)) + "; " +
-                         memory_text(static_cast<double>(available)) + " is available");
+// The bytes of the table's text: each value takes 2 with the blank or line
+// end after it, the 10 at the top left 3, and a line end one more on
+// Windows. At most 2^31 rows of 2^32 + 1 bytes: within 64 bits.
+unsigned long long text_bytes(const Table& table) {
+    const auto width = static_cast<unsigned long long>(table.width);
+    return static_cast<unsigned long long>(table.height) * (2 * width - 1 + line_end_bytes) + 1;
 }
 
-// The text of each value with the blank after it, 4 bytes a value so that
-// one copy of a fixed size takes any of them: 2 bytes are used, 3 for 10.
-const char text[11][4] = {"0 ", "1 ", "2 ", "3 ", "4 ", "5 ", "6 ", "7 ", "8 ", "9 ", "10 "};
+// `bytes` as messages give an amount: in bytes below a MB, and from there
+// with one decimal in MB, or in GB from a GB ("20.0 GB").
+std::string size_text(unsigned long long bytes) {
+    if (bytes < 1000000) return std::to_string(bytes) + " bytes";
+    const double amount = static_cast<double>(bytes);
+    const bool gb = amount >= 1e9;
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f %s", amount / (gb ? 1e9 : 1e6), gb ? "GB" : "MB");
+    return text;
+}
+
+// The most that one write takes, and so the size of a row's text that is
+// made whole: 256 KiB, four times what dd was measured with.
+const std::size_t block_bytes = 256 << 10;
+
+bool write(const char* bytes, std::size_t count) {
+    return std::fwrite(bytes, 1, count, stdout) == count;
+}
+
+// `piece` written `times` times over, in blocks of whole copies of it.
+bool write_repeated(const std::string& piece, unsigned long long times) {
+    if (times == 0) return true;
+    const unsigned long long copies =
+        std::min<unsigned long long>(std::max<std::size_t>(1, block_bytes / piece.size()), times);
+    std::string block;
+    for (unsigned long long c = 0; c < copies; ++c) block += piece;
+    for (; times >= copies; times -= copies) {
+        if (!write(block.data(), block.size())) return false;
+    }
+    return write(block.data(), static_cast<std::size_t>(times) * piece.size());
+}
+
+// The text of `values`, `count` of them, each followed by a blank.
+std::string text_of(const std::uint8_t* values, int count) {
+    std::string text;
+    for (int j = 0; j < count; ++j) text += std::to_string(values[j]) + " ";
+    return text;
+}
 
 // Writes the table one row per line, values separated by single blanks.
-// False as soon as a write fails.
+// A row is its head's text and its tail's, two values long, repeated; the
+// line end takes the place of its last blank. Short rows are made whole,
+// and the rows below the head block, which repeat, written a period at a
+// time; long ones are written a head and blocks of tail at a time. False
+// as soon as a write fails.
 bool print(const Table& table) {
-    static char buf[1 << 16];
-    std::size_t len = 0;
-    for (int i = 0; i < table.height; ++i) {
-        const std::uint8_t* const row = table[i];
-        for (int j = 0; j < table.width; ++j) {
-            if (len > sizeof buf - sizeof text[0]) {
-                if (std::fwrite(buf, 1, len, stdout) != len) return false;
-                len = 0;
-            }
-            std::memcpy(buf + len, text[row[j]], sizeof text[0]);
-            len += row[j] < 10 ? 2 : 3;
-        }
-        buf[len - 1] = '\n';  // in place of the last value's blank
+    const unsigned long long units = (table.width - table.k) / 2;  // of the tail
+    std::vector<std::string> heads, tails;
+    for (const Table::Row& row : table.rows) {
+        heads.push_back(text_of(row.head, table.k));
+        tails.push_back(text_of(row.tail, 2));
     }
-    return std::fwrite(buf, 1, len, stdout) == len;
+    // Row r's text from its head up to, not including, its last unit of
+    // tail or, without one, its head's last value.
+    const auto last_part = [&](std::size_t r) {
+        std::string last = units > 0 ? tails[r] : heads[r];
+        last.back() = '\n';
+        return last;
+    };
+    if (2ULL * table.width + 2 > block_bytes) {
+        std::vector<std::string> lasts;
+        for (std::size_t r = 0; r < table.rows.size(); ++r) lasts.push_back(last_part(r));
+        for (int i = 0; i < table.height; ++i) {
+            const int r = table.row_of(i);  // a row this long has a tail
+            if (!write(heads[r].data(), heads[r].size()) || !write_repeated(tails[r], units - 1) ||
+                !write(lasts[r].data(), lasts[r].size()))
+                return false;
+        }
+        return true;
+    }
+    std::vector<std::string> texts;
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        std::string text = units > 0 ? heads[r] : "";
+        for (unsigned long long u = 1; u < units; ++u) text += tails[r];
+        texts.push_back(text + last_part(r));
+    }
+    for (int i = 0; i < table.k; ++i) {
+        if (!write(texts[i].data(), texts[i].size())) return false;
+    }
+    const int below = table.height - table.k, period = table.period();
+    std::string whole;  // one period of the rows below the head block
+    for (int r = 0; below >= period && r < period; ++r) whole += texts[table.k + r];
+    if (!write_repeated(whole, static_cast<unsigned long long>(below / period))) return false;
+    for (int r = 0; r < below % period; ++r) {
+        if (!write(texts[table.k + r].data(), texts[table.k + r].size())) return false;
+    }
+    return true;
 }
 
 int run() {
     open_files(input_name, output_name);
     const int rows = read_int("rows");
     const int cols = read_int("cols");
-    const int k = cols & 1 ? 3 : 4;
-    const int height = std::max(rows, k), width = std::max(cols, k);
-    const std::string too_big = "a table of " + std::to_string(height) + " x " +
-                                std::to_string(width) + " values does not fit in memory";
-    refuse_if_too_big(height, width);
 
     const std::clock_t start = std::clock();
-    Table table;
-    try {
-        table = k == 3 ? gen3(rows, cols) : gen4(rows, cols);
-    } catch (const std::bad_alloc&) {
-        fail(input_name, too_big);
+    Table table = cols & 1 ? gen3(rows, cols) : gen4(rows, cols);
+    // Refused before anything is written, where the file system says how
+    // much room there is; where it does not, a full disk fails a write.
+    const unsigned long long bytes = text_bytes(table);
+    const std::optional<unsigned long long> room = output_room();
+    if (room && bytes > *room) {
+        fail(output_name, "a table of " + std::to_string(table.height) + " x " +
+                              std::to_string(table.width) + " values takes " + size_text(bytes) +
+                              "; " + size_text(*room) + " is free");
     }
     errno = 0;
     if (!print(table) || !put_output_in_place()) fail(output_name, failed("write failed"));

@@ -1,17 +1,10 @@
-// The only code of the program that differs by platform: how much memory it
-// may take.
+// The only code of the program that differs by platform: how much room
+// its output has.
 #pragma once
 
-#include <string>
+#include <optional>
 
-// How much more memory this process can take, in bytes, for refusing up
-// front work that would not fit: Linux overcommits memory, so without such
-// a check a program far larger than the machine is killed while it grows
-// rather than told by an allocation failure. The smallest bound that the
-// platform knows; ULLONG_MAX where it knows none (an allocation failure
-// decides then).
-unsigned long long available_memory();
-
-// `bytes` as messages give an amount of memory: one decimal, in MB below a
-// GB and in GB from there ("22.4 GB").
-std::string memory_text(double bytes);
+// The bytes that this program may still write on the file system of the
+// file that standard output is bound to; none where that is not a regular
+// file (written in place, it takes no room) or the system cannot tell.
+std::optional<unsigned long long> output_room();

@@ -632,9 +632,10 @@ void expect_reader_contract(const std::string& path, const std::string& name,
         }
     }
     // The extremes are read, whatever the program then makes of them; within
-    // 1 GiB, so that a program that takes them as a size is refused on a
-    // host of any size.
+    // 1 GiB and files of 1 MiB, so that a program that takes them as a size
+    // is refused, or fails to write, on a host of any size.
     Limits small;
+    small.file_size = 1L << 20;
     if (can_limit_address_space()) {
         small.address_space = 1L << 30;
     } else if (can_mount_privately()) {
