@@ -222,14 +222,15 @@ def fitted(points, least):
     return kept if len(kept) >= 2 else []
 
 
-def draw(figures, path, machine, commit, date, fixed=None):
+def draw(figures, path, machine, commit, date):
     """Draws `figures` (dicts of program, series, unit, size, seconds and
     peak_mib) to the SVG `path`: a column a program, time above and peak
     memory below, a line a series with its fitted slope in the legend.
-    A time's slope is fitted over the runs that take five times the
-    program's `fixed` seconds or more (what it takes on its example), a
-    peak's over those above the measuring floor; the points left out are
-    drawn hollow. Raises ImportError where matplotlib is missing."""
+    A time's slope is fitted over the runs that take five times its
+    series' quickest or more, whose cost is mostly what every run takes
+    (starting, and minimal's table, say); a peak's over those above the
+    measuring floor. The points left out are drawn hollow. Raises
+    ImportError where matplotlib is missing."""
     import matplotlib
     matplotlib.use("svg")
     import matplotlib.pyplot as plt
@@ -242,14 +243,14 @@ def draw(figures, path, machine, commit, date, fixed=None):
         mine = [f for f in figures if f["program"] == program]
         for row, (key, label) in enumerate((("seconds", "time, s"), ("peak_mib", "peak, MiB"))):
             ax = axes[row][column]
-            least = 5 * (fixed or {}).get(program, 0) if key == "seconds" else PEAK_FLOOR_MIB
             for series in dict.fromkeys(f["series"] for f in mine):
                 points = sorted((f["size"], f[key]) for f in mine if f["series"] == series)
+                least = 5 * min(y for _, y in points) if key == "seconds" else PEAK_FLOOR_MIB
                 kept = fitted(points, least)
                 shown = f"slope {slope(kept):.2f}" if kept else (
                     "at the floor" if key == "peak_mib" else "too short to fit")
                 line, = ax.loglog(*zip(*points), label=f"{series}, {shown}")
-                ax.scatter(*zip(*points), s=9, zorder=3, color=line.get_color(),
+                ax.scatter(*zip(*points), s=14, zorder=3, edgecolors=line.get_color(),
                            facecolors=[line.get_color() if (x, y) in kept else "none"
                                        for x, y in points])
             # A decade at least, so that a flat line reads as flat.
@@ -264,8 +265,8 @@ def draw(figures, path, machine, commit, date, fixed=None):
             if row == 0:
                 ax.set_title(program)
     fig.suptitle(f"{machine}, commit {commit}, {date}", fontsize=9)
-    fig.text(0.5, 0.005, "hollow: left out of the slope; peaks below about 12 MiB show as that "
-             "(the measuring process's own), times under five of a run's fixed cost are mostly it",
+    fig.text(0.5, 0.005, "hollow: left out of the slope, a time under five times its series' "
+             "quickest, or a peak below about 12 MiB, which shows the measuring process's own",
              ha="center", fontsize=7)
     fig.tight_layout(rect=(0, 0.02, 1, 1))
     fig.savefig(path, metadata={"Date": None})
@@ -366,8 +367,7 @@ def main():
     args = parser.parse_args()
     if args.draw and args.figures:
         saved = json.loads(args.figures.read_text())
-        drawn(saved["figures"], args.draw, saved["machine"], saved["commit"], saved["date"],
-              saved.get("fixed"))
+        drawn(saved["figures"], args.draw, saved["machine"], saved["commit"], saved["date"])
         return
     subprocess.run(["cmake", "--preset", "release"], cwd=ROOT, check=True,
                    stdout=subprocess.DEVNULL)
@@ -389,13 +389,6 @@ def main():
               f"{max(times):7.3f} {peak:8.1f} {out:7.1f}  {note}", flush=True)
 
     if args.draw:
-        # Each program's fixed cost: what a run of its example takes.
-        fixed = {}
-        for program in args.programs:
-            example = (ROOT / "examples" / program / f"{program}.in").read_text()
-            _, times, _, _ = measure(program, f"{program} example", text(example), args.runs)
-            fixed[program] = statistics.median(times)
-            report(f"{program} example", times, 0, 0, "the fixed cost")
         figures = []
         for program, series, unit, size, name, write in scaling_cases(args.huge):
             if program not in args.programs:
@@ -410,9 +403,9 @@ def main():
         commit = subprocess.run(["git", "rev-parse", "--short", "HEAD"], cwd=ROOT,
                                 capture_output=True, text=True).stdout.strip() or "unknown"
         saved = {"machine": machine(), "commit": commit, "date": time.strftime("%Y-%m-%d"),
-                 "fixed": fixed, "figures": figures}
+                 "figures": figures}
         args.draw.with_suffix(".json").write_text(json.dumps(saved, indent=1) + "\n")
-        drawn(figures, args.draw, saved["machine"], commit, saved["date"], fixed)
+        drawn(figures, args.draw, saved["machine"], commit, saved["date"])
         return
 
     for program in args.programs:
@@ -430,10 +423,10 @@ def main():
             clear(folder)
 
 
-def drawn(figures, path, machine_name, commit, date, fixed):
+def drawn(figures, path, machine_name, commit, date):
     """Draws the figures where matplotlib is installed; says so where not."""
     try:
-        draw(figures, path, machine_name, commit, date, fixed)
+        draw(figures, path, machine_name, commit, date)
         print(f"drawn: {path}")
     except ImportError:
         print(f"not drawn: matplotlib is not installed (apt-get install python3-matplotlib); "
