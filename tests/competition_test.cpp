@@ -85,7 +85,7 @@ std::vector<int> row_by_the_rules(int k, int i, int width) {
         if (i < 2) {
             row.push_back(i == 0 ? (t % 2 == 0 ? 3 : 2) : (t % 2 == 0 ? 0 : 3));
         } else {
-            row.push_back((i + t) % 2 == 0 ? 1 : 0);
+            row.push_back((static_cast<long long>(i) + t) % 2 == 0 ? 1 : 0);
         }
     }
     return row;
