@@ -3,58 +3,61 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "numbering.h"
+#include "output.h"
 #include "rows.h"
+#include "search.h"
 
 namespace {
 
 // The program's code, libraries and buffers: 1.1 MB measured, with the file
-// system library linked in.
+// system library linked in, and the tables of the layout's parts and
+// groups (at most 2^16 groups).
 const unsigned long long program_bytes = 1536 << 10;
 
 }  // namespace
 
-// Laying out, the rows and their offsets beside the records of one part
-// copied aside (a part's bytes, or a group's up to the search's states) and
-// the tables of groups and parts; during the search the vertices' states,
-// the move bits and the sides take their place.
-Peaks peaks(unsigned long long n, unsigned long long m, unsigned long long beside) {
-    const unsigned long long offsets = (n + 1) * sizeof(std::uint32_t);
-    const unsigned long long rows = 2 * m * sizeof(Entry);
-    const unsigned long long states = n * sizeof(std::int32_t);
-    const unsigned long long groups = ((n - 1) >> group_shift(n, m)) + 1;
-    const unsigned long long laying_out =
-        beside + offsets + rows + std::min(rows, std::max<unsigned long long>(part_bytes, states)) +
-        groups * 28;
-    // Each level of move bits has 1/64 of the words of the one below.
-    const unsigned long long bits = ((n + 63) / 64 + 2) * sizeof(std::uint64_t) * 64 / 63;
-    const unsigned long long sides = (n + 63) / 64 * sizeof(std::uint64_t);
-    const unsigned long long searching = offsets + rows + states + bits + sides;
-    return {laying_out, searching};
+unsigned long long Peaks::peak() const {
+    return std::max({counting, laying_out, searching, answering});
 }
 
-unsigned long long footprint(unsigned long long n, unsigned long long m, bool rereadable) {
-    const Peaks p = peaks(n, m, rereadable ? 0 : 2 * m * sizeof(std::uint32_t));
-    return program_bytes + std::max(p.laying_out, p.searching);
+// Read twice or with its ends held: the offsets and the bins' room, which
+// becomes the states; then the rows; the answer's keys, of at most m / 2
+// same-side edges, once the rows are given back. A numbered graph: its
+// ends' keys and the offsets, then its rows and each end's new index in
+// the keys' memory, the search over at most 2m + 1 vertices, and the
+// answer beside the rows.
+Peaks peaks(unsigned long long n, unsigned long long m, Way way) {
+    const unsigned long long answer = Answer::bytes(m / 2);
+    if (way == Way::numbered) {
+        const unsigned long long vertices = std::min(n, 2 * m + 1);
+        const unsigned long long offsets = Room<std::uint32_t>::bytes(vertices + 1);
+        const unsigned long long rows_and_ends = Room<std::uint32_t>::bytes(4 * m);
+        return {Numbering::bytes(2 * m) + offsets, rows_and_ends + offsets,
+                rows_and_ends + offsets + search_bytes(vertices),
+                rows_and_ends + Split::bytes(vertices) + answer};
+    }
+    const unsigned long long held = way == Way::ends_held ? Room<std::uint32_t>::bytes(2 * m) : 0;
+    const unsigned long long offsets = Room<std::uint32_t>::bytes(n + 1);
+    const unsigned long long bins = bin_bytes(n);
+    const unsigned long long states = Room<std::int32_t>::bytes(n);
+    return {held + offsets + bins, held + Graph::bytes(n, m) + bins,
+            held + Graph::bytes(n, m) + bins - states + search_bytes(n),
+            held + Split::bytes(n) + answer};
 }
 
-// Two arrays of a (vertex, place) key an end, as read and to sort them, and
-// the offsets of the rows that one of them becomes; then the search, in a
-// graph of at most 2m + 1 vertices.
-unsigned long long footprint_numbered(unsigned long long n, unsigned long long m) {
-    const unsigned long long vertices = std::min(n, 2 * m + 1);
-    const unsigned long long numbering =
-        2 * 2 * m * sizeof(std::uint64_t) + (vertices + 1) * sizeof(std::uint32_t);
-    return program_bytes + std::max(numbering, peaks(vertices, m).searching);
+unsigned long long footprint(unsigned long long n, unsigned long long m, Way way) {
+    return program_bytes + peaks(n, m, way).peak();
 }
 
 Plan plan(int n, int m, unsigned long long available, bool rereadable) {
-    const unsigned long long whole = footprint(n, m, rereadable);
-    const unsigned long long numbered = footprint_numbered(n, m);
+    const Way whole = rereadable ? Way::read_twice : Way::ends_held;
+    const unsigned long long unnumbered = footprint(n, m, whole);
+    const unsigned long long numbered = footprint(n, m, Way::numbered);
     // Numbering costs time an edge and saves it a vertex: it pays where
     // m <= 3n / 10 (see bench/README.md); elsewhere it is chosen only where
     // the graph fits no other way.
     const bool pays = 10ULL * m <= 3ULL * static_cast<unsigned long long>(n);
-    const bool number = numbered < whole && (pays || whole > available);
-    if (number) return {Way::numbered, numbered};
-    return {rereadable ? Way::read_twice : Way::ends_held, whole};
+    if (numbered < unnumbered && (pays || unnumbered > available)) return {Way::numbered, numbered};
+    return {whole, unnumbered};
 }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <optional>
+#include <tuple>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -47,12 +47,13 @@ int vertex(int number, int e, int n) {
     return number - 1;
 }
 
-// Reads the m edges and hands each to add(u, v, e) as the indices of its
-// ends and its 0-based number. The numbers are taken a batch at a time, as
-// many as the reader takes in bulk; one it leaves is read alone, which
-// reports it if it is at fault, once the numbers before it are checked.
+// Reads the m edges and hands them to add(ends, count, first) a batch at a
+// time: `count` edges from edge `first` (0-based), their ends' indices two
+// an edge. The numbers are taken as many as the reader takes in bulk; one it
+// leaves is read alone, which reports it if it is at fault, once the
+// numbers before it are checked. A batch is handed on whole and checked.
 template <class F>
-void read_edges(int n, int m, F add) {
+void read_batches(int n, int m, F add) {
     const int batch = 2048;  // edges
     int numbers[2 * batch];
     for (int first = 0; first < m; first += batch) {
@@ -61,30 +62,41 @@ void read_edges(int n, int m, F add) {
         std::size_t read = read_ints(numbers, wanted);
         for (std::size_t x = 0; x < wanted; x += 2) {
             const int e = first + static_cast<int>(x / 2);
-            int uv[2];
             for (std::size_t j = x; j < x + 2; ++j) {
                 if (j == read) {
                     numbers[j] = read_int("edge", e + 1);
                     read = j + 1 + read_ints(numbers + j + 1, wanted - j - 1);
                 }
-                uv[j - x] = vertex(numbers[j], e, n);
+                numbers[j] = vertex(numbers[j], e, n);
             }
             // A loop counts twice as same-side whichever side its vertex is
             // on, so the search could move that vertex back and forth for ever.
-            if (uv[0] == uv[1])
-                fail(input_name, label("edge", e + 1) + ": vertex " + std::to_string(uv[0] + 1) +
-                                     " is joined to itself");
-            add(uv[0], uv[1], e);
+            if (numbers[x] == numbers[x + 1])
+                fail(input_name, label("edge", e + 1) + ": vertex " +
+                                     std::to_string(numbers[x] + 1) + " is joined to itself");
         }
+        add(static_cast<const int*>(numbers), edges, first);
     }
 }
 
-// The rows, once laid out; reported where the file was not the same when
-// it was read again.
-Graph laid_out(std::optional<Graph> graph) {
-    if (!graph) fail(input_name, "changed while it was read");
-    return std::move(*graph);
+// The same, each edge handed to add(u, v, e).
+template <class F>
+void read_edges(int n, int m, F add) {
+    read_batches(n, m, [&](const int* ends, int count, int first) {
+        for (int x = 0; x < count; ++x) add(ends[2 * x], ends[2 * x + 1], first + x);
+    });
 }
+
+// The edges read, as one number: each edge's ends mixed into it in turn, so
+// that a file read again is known to hold the same edges in the same order.
+std::uint64_t mixed(std::uint64_t sum, int u, int v) {
+    const std::uint64_t edge = std::uint64_t{static_cast<std::uint32_t>(u)} << 32 |
+                               static_cast<std::uint32_t>(v);
+    sum = (sum + edge) * 0x9e3779b97f4a7c15;
+    return sum ^ sum >> 29;
+}
+
+[[noreturn]] void changed() { fail(input_name, "changed while it was read"); }
 
 // Reads the file again from its start, to its edges: its header must be
 // what it was.
@@ -93,43 +105,88 @@ void read_again(int n, int m) {
     if (std::fseek(stdin, 0, SEEK_SET) != 0) fail(input_name, failed("cannot read again"));
     restart_input();
     const int again_n = read_int("n"), again_m = std::max(read_int("m"), 0);
-    if (again_n != n || again_m != m) fail(input_name, "changed while it was read");
+    if (again_n != n || again_m != m) changed();
 }
 
 }  // namespace
 
-Graph read_graph(int n, int m, int bound, const Plan& how) {
-    const auto rows = [&] { return Room<Entry>(2 * static_cast<std::size_t>(m)); };
+Laid read_graph(int n, int m, int bound, const Plan& how) {
+    Laid laid;
+    const std::size_t ends = 2 * static_cast<std::size_t>(m);
     if (how.way == Way::numbered) {
         Numbering numbering(2 * static_cast<std::size_t>(bound));
         read_edges(n, m, [&](int u, int v, int) {
-            if (!numbering.add(u) || !numbering.add(v)) fail(input_name, "changed while it was read");
+            if (!numbering.add(u) || !numbering.add(v)) changed();
         });
         phase_done("read");
-        return numbering.graph(n);
+        laid.graph = numbering.graph(n);
+        laid.ends = laid.graph.adj.get() + ends;
+        return laid;
     }
-    Tally tally(n, m);
-    if (how.way == Way::read_twice) {
-        read_edges(n, m, [&](int u, int v, int) { tally.add(u, v); });
-        phase_done("read");
-        return laid_out(lay_out(tally, rows(), [&](auto add) {
-            read_again(n, m);
-            read_edges(n, m, add);
-        }));
-    }
-    // An input that cannot be read again: its ends held.
-    std::vector<std::uint32_t> held_ends;
-    held_ends.reserve(2 * static_cast<std::size_t>(bound));
+    const bool twice = how.way == Way::read_twice;
+    Degrees degrees(n, Room<std::uint32_t>(static_cast<std::size_t>(n) + 1),
+                    Room<std::uint16_t>(static_cast<std::size_t>(bin_bytes(n)) / 2));
+    if (!twice) laid.held.reserve(2 * static_cast<std::size_t>(bound));
     read_edges(n, m, [&](int u, int v, int) {
-        tally.add(u, v);
-        held_ends.push_back(static_cast<std::uint32_t>(u));
-        held_ends.push_back(static_cast<std::uint32_t>(v));
+        degrees.add(u, v);
+        if (twice) {
+            laid.checksum = mixed(laid.checksum, u, v);
+        } else {
+            laid.held.push_back(static_cast<std::uint32_t>(u));
+            laid.held.push_back(static_cast<std::uint32_t>(v));
+        }
     });
     phase_done("read");
-    return laid_out(lay_out(tally, rows(), [&](auto add) {
-        for (int e = 0; e < m; ++e) {
-            const std::size_t x = 2 * static_cast<std::size_t>(e);
-            add(static_cast<int>(held_ends[x]), static_cast<int>(held_ends[x + 1]), e);
-        }
-    }));
+    auto [offsets, room] = degrees.finish();
+    Layout layout(n, m, std::move(offsets), std::move(room));
+    if (twice) {
+        read_again(n, m);
+        std::uint64_t again = 0;
+        read_edges(n, m, [&](int u, int v, int) {
+            layout.add(u, v);
+            again = mixed(again, u, v);
+        });
+        if (again != laid.checksum) changed();
+    } else {
+        for (std::size_t x = 0; x < ends; x += 2)
+            layout.add(static_cast<int>(laid.held[x]), static_cast<int>(laid.held[x + 1]));
+        laid.ends = laid.held.data();
+    }
+    std::tie(laid.graph, laid.states) = layout.finish();
+    return laid;
+}
+
+Room<std::uint32_t> rows_given_back(Laid& laid) {
+    laid.graph.offsets = {};
+    laid.states = {};
+    return std::move(laid.graph.adj);
+}
+
+namespace {
+
+// Edges first.. of `ends`, two an edge, handed to the answer, whose sides
+// are asked for a few edges ahead.
+template <class End>
+void hand_on(Answer& answer, const End* ends, int count, int first) {
+    const int ahead = 8;
+    for (int x = 0; x < count; ++x) {
+        if (x + ahead < count) answer.ask(ends[2 * (x + ahead)], ends[2 * (x + ahead) + 1]);
+        answer.add(static_cast<int>(ends[2 * x]), static_cast<int>(ends[2 * x + 1]), first + x);
+    }
+}
+
+}  // namespace
+
+void answer_again(int n, int m, const Laid& laid, Answer& answer) {
+    if (laid.ends) {
+        hand_on(answer, laid.ends, m, 0);
+        return;
+    }
+    read_again(n, m);
+    std::uint64_t again = 0;
+    read_batches(n, m, [&](const int* ends, int count, int first) {
+        hand_on(answer, ends, count, first);
+        for (int x = 0; x < count; ++x) again = mixed(again, ends[2 * x], ends[2 * x + 1]);
+    });
+    if (again != laid.checksum || !answer.whole()) changed();
 }

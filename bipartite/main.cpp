@@ -4,20 +4,20 @@
 //
 // A run, in the order below: the header is read, and what the graph will
 // take worked out from it (footprint.h) and refused where it does not fit;
-// the edges are read and counted, then read again and laid out as each
-// vertex's row of neighbours (input.h, rows.h), or, where the edges touch
-// few of the vertices, numbered again and laid out from their keys
-// (numbering.h); the local search moves vertices (search.h); the same-side
-// edges are written (output.h).
+// the edges are read and each vertex's ends counted, then read again and
+// laid out as each vertex's row of neighbours (input.h, rows.h), or, where
+// the edges touch few of the vertices, numbered again and laid out from
+// their keys (numbering.h); the local search moves vertices (search.h);
+// the edges are gone over once more, and the same-side ones written
+// (output.h).
 //
-// Memory: 16 bytes per edge and 8.3 per vertex in the search, which is the
-// peak but where 4n bytes are under a part's 2 MiB, which laying out copies
-// aside (footprint.cpp); an input that cannot be read twice (a pipe) holds
-// 8 bytes per edge more while it is laid out, and numbering takes 32 bytes
-// per edge. A
-// header buys no more than the file can hold: edges are checked against
-// the memory available only as many as its size has room for, and nothing
-// large is taken before they are all read.
+// Memory: 8 bytes per edge and 8.3 per vertex in the search, which is the
+// peak, the rows holding only neighbours; the edges' numbers are read again
+// for the answer. An input that cannot be read again (a pipe) holds 8 bytes
+// per edge more, and numbering takes 32 bytes per edge. A header buys no
+// more than the file can hold: edges are checked against the memory
+// available only as many as its size has room for, and nothing large is
+// taken before they are all read.
 //
 // A fault anywhere is thrown as a Fault (reader.h) and reported here, once:
 // one line `bipartite: FILE: what is wrong` on standard error, and status 1;
@@ -28,6 +28,7 @@
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "footprint.h"
 #include "input.h"
@@ -55,17 +56,20 @@ int run() {
     const Plan how = plan(n, bound, available, input_rereadable());
     if (how.needs > available) {
         fail(input_name, "a graph of " + std::to_string(n) + " vertices" +
-                             (m > 0 ? " and " + std::to_string(m) + " edges" : "") + " needs " +
-                             memory_text(static_cast<double>(how.needs)) + "; " +
+                             (bound > 0 ? " and " + std::to_string(bound) + " edges" : "") +
+                             " needs " + memory_text(static_cast<double>(how.needs)) + "; " +
                              memory_text(static_cast<double>(available)) + " is available");
     }
     phase_done("header");
 
-    const Graph graph = read_graph(n, m, bound, how);
+    Laid laid = read_graph(n, m, bound, how);
     phase_done("lay out");
-    const Split split = search(graph, m);
+    const Split split = search(laid.graph, m, std::move(laid.states));
     phase_done("search");
-    write_answer(graph, split);
+    Answer answer(split, rows_given_back(laid));
+    answer_again(n, m, laid, answer);
+    phase_done("read again");
+    answer.write();
     phase_done("write");
     return 0;
 }

@@ -8,9 +8,10 @@
 //
 // Cost: every operation reads or writes one word a level, and there are
 // ceil(log64 size) levels, at least one (five for 2^31 indices).
-// Memory: size / 8 bytes, and 1/63 of that above.
+// Memory: size / 8 bytes, and 1/63 of that above (bytes).
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -23,6 +24,7 @@ public:
     // index at a time, each level above a word at a time.
     template <class Member>
     MoveBits(std::size_t size, Member member) {
+        assert(size >= 1);  // else `lowest` would find a member in no word
         for (std::size_t words = (size + 63) / 64;; words = (words + 63) / 64) {
             levels_.emplace_back(words, 0);
             if (words == 1) break;
@@ -32,6 +34,15 @@ public:
         for (std::size_t level = 1; level < levels_.size(); ++level) {
             for (std::size_t x = 0; x < levels_[level - 1].size(); ++x)
                 levels_[level][x / 64] |= std::uint64_t{levels_[level - 1][x] != 0} << (x % 64);
+        }
+    }
+
+    // The bytes of the levels for `size` indices.
+    static unsigned long long bytes(unsigned long long size) {
+        unsigned long long total = 0;
+        for (unsigned long long words = (size + 63) / 64;; words = (words + 63) / 64) {
+            total += words * sizeof(std::uint64_t);
+            if (words <= 1) return total;
         }
     }
 

@@ -9,10 +9,9 @@
 // then by place, the keys are the rows in order, each vertex's entries by
 // edge: so the graph is laid out from them in one pass, in their own memory.
 //
-// Cost: O(m): the keys sorted in one pass by the top 11 bits of their
-// vertices, out of the caches, and then within each bucket by the rest;
-// one pass ranks them, one more turns them into rows. Memory: 16 bytes an
-// end, in two halves, one of which becomes the rows.
+// Cost: O(m): the keys sorted (key_sort.h); one pass ranks them, one more
+// turns them into rows. Memory: 16 bytes an end, in two halves, one of
+// which becomes the rows and the ends' ranks.
 #pragma once
 
 #include <cstddef>
@@ -24,6 +23,9 @@ class Numbering {
 public:
     // Room for `ends` ends.
     explicit Numbering(std::size_t ends) : keys_(ends), spare_(ends), capacity_(ends) {}
+    static unsigned long long bytes(unsigned long long ends) {
+        return 2 * Room<std::uint64_t>::bytes(ends);
+    }
 
     // The next end read, the index of its vertex, two an edge in the order
     // read; false where there is no room for it.
@@ -34,7 +36,9 @@ public:
         return true;
     }
 
-    // The graph of the ends added, each below n, its vertices numbered again.
+    // The graph of the ends added, each below n, its vertices numbered
+    // again; its `adj` holds after the rows each end's new index, in the
+    // order added: the edges again, for the answer.
     Graph graph(int n);
 
 private:

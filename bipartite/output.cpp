@@ -4,9 +4,10 @@
 #include <charconv>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "output_file.h"
-#include "prefetch.h"
+#include "key_sort.h"
 #include "reader.h"
 
 const char* const output_name = "bipartite.out";
@@ -38,26 +39,26 @@ private:
 
 }  // namespace
 
-// The cheap test comes first, so that only half of the entries look up a
-// side. The rows are read in order, but the sides at random: the side of
-// the entry 64 places on is asked for, and the rows themselves 2 KiB on
-// (once a cache line), which the processor's own look-ahead did not keep
-// up with (see bench/README.md).
-void write_answer(const Graph& graph, const Split& split) {
-    auto left = static_cast<unsigned long long>(split.same_side);
+Answer::Answer(const Split& split, Room<std::uint32_t> room)
+    : split_(split), size_(static_cast<std::size_t>(split.same_side)) {
+    if (Room<std::uint64_t>::bytes(2 * size_) > Room<std::uint32_t>::bytes(room.size()))
+        room = Room<std::uint32_t>(4 * size_);
+    room_ = std::move(room);
+    keys_ = room_.begin_as<std::uint64_t>(2 * size_);
+    spare_ = keys_ + size_;
+}
+
+const std::uint64_t* Answer::in_order() {
+    return sort_by_vertex(keys_, spare_, count_, static_cast<long long>(split_.side.size()) * 64);
+}
+
+void Answer::write() {
+    const std::uint64_t* const sorted = in_order();
     static Output out;
     errno = 0;
-    if (!out.put(left, '\n')) fail_output();
-    const std::size_t ends = graph.offsets[graph.n];
-    for (int i = 0; i < graph.n; ++i) {
-        for (std::size_t j = graph.offsets[i]; j < graph.offsets[i + 1]; ++j) {
-            if (j + 64 < ends) prefetch(&split.side[graph.adj[j + 64].neighbour / 64]);
-            if (j % 8 == 0 && j + 256 < ends) prefetch(&graph.adj[j + 256]);
-            const int w = graph.adj[j].neighbour;
-            if (w > i && split.side_of(w) == split.side_of(i) &&
-                !out.put(graph.adj[j].edge_id + 1, --left ? ' ' : '\n'))
-                fail_output();
-        }
+    if (!out.put(count_, '\n')) fail_output();
+    for (std::size_t x = 0; x < count_; ++x) {
+        if (!out.put((sorted[x] & 0xffffffff) + 1, x + 1 < count_ ? ' ' : '\n')) fail_output();
     }
     if (!out.flush() || !put_output_in_place()) fail_output();
 }

@@ -1,144 +1,87 @@
 #include "rows.h"
 
 #include <algorithm>
+#include <climits>
 
 int group_shift(unsigned long long n, unsigned long long m, std::size_t part) {
-    const unsigned long long rows = 2 * m * sizeof(Entry);
+    const unsigned long long rows = Room<std::uint32_t>::bytes(2 * m);
     int shift = 15;
     while (shift > 0 && (rows << shift) / n > part / 16 && (n - 1) >> (shift - 1) < 1 << 16)
         --shift;
     return shift;
 }
 
-Tally::Tally(int vertices, int m, std::size_t part)
-    : n(vertices),
-      shift(group_shift(vertices, m, part)),
-      ends((static_cast<unsigned>(n - 1) >> shift) + 1) {}
-
-Layout::Layout(const Tally& tally, Room<Entry> adj, std::size_t part, std::size_t room)
-    : n_(tally.n),
-      shift_(tally.shift),
-      group_mask_((1 << tally.shift) - 1),
-      part_bytes_(part),
-      room_(room > 0 ? room : std::max(part, sizeof(std::int32_t) * static_cast<std::size_t>(n_))),
-      group_ends_(tally.ends),
-      part_of_group_(tally.ends.size()),
-      adj_(std::move(adj)) {
-    for (std::size_t g = 0; g < group_ends_.size(); ++g) {
-        const int width = group_width(g);
-        if (width > 1 && std::uint64_t{group_ends_[g]} * sizeof(Entry) > room_) {
-            part_of_group_[g] = ~static_cast<int>(vertex_ends_.size());
-            crowded_.push_back(static_cast<int>(g));
-            vertex_ends_.resize(vertex_ends_.size() + width);
-        }
-    }
-    if (crowded_.empty()) plan();
+Degrees::Degrees(int n, Room<std::uint32_t> offsets, Room<std::uint16_t> bins)
+    : n_(n),
+      offsets_(std::move(offsets)),
+      bins_(std::move(bins)),
+      sizes_((static_cast<std::size_t>(n - 1) >> block_shift) + 1),
+      capacity_(static_cast<std::uint32_t>(
+          std::min<std::size_t>(bins_.size() / sizes_.size(), UINT32_MAX))) {
+    assert(offsets_.size() == static_cast<std::size_t>(n) + 1 && capacity_ > 0);
+    std::fill_n(offsets_.get(), offsets_.size(), 0);
 }
 
-bool Layout::split_crowded() {
-    for (const int g : crowded_) {
-        const int first = ~part_of_group_[g];
-        const int width = group_width(g);
-        std::uint64_t ends = 0;
-        for (int v = 0; v < width; ++v) ends += vertex_ends_[first + v];
-        if (ends != group_ends_[g]) return false;
-    }
-    plan();
-    return true;
+// Vertex x's count is at offsets[x + 1] until finish.
+void Degrees::empty(std::size_t block) {
+    std::uint32_t* const counts = offsets_.get() + (block << block_shift) + 1;
+    const std::uint16_t* const bin = bins_.get() + block * capacity_;
+    for (std::uint32_t j = 0; j < sizes_[block]; ++j) ++counts[bin[j]];
+    sizes_[block] = 0;
 }
 
-// Parts of whole groups, or of single vertices in a crowded group: each
-// closed where the next would take it past a part's bytes or 2^16 vertices.
-void Layout::plan() {
-    vertex_part_.resize(vertex_ends_.size());
-    std::uint32_t placed = 0;  // ends in the parts closed
-    std::uint64_t ends = 0;    // in the part being made
-    int first = 0, width = 0;  // its vertices
-    const auto close = [&] {
-        start_.push_back(placed);
-        parts_.push_back({placed, static_cast<std::uint32_t>(placed + ends), 0, first});
-        placed += static_cast<std::uint32_t>(ends);
-        first += width;
-        ends = 0;
-        width = 0;
+std::pair<Room<std::uint32_t>, Room<std::uint16_t>> Degrees::finish() {
+    for (std::size_t block = 0; block < sizes_.size(); ++block) empty(block);
+    std::uint32_t start = 0;  // 2m < 2^32
+    for (int x = 0; x < n_; ++x) start += std::exchange(offsets_[x + 1], start);
+    return {std::move(offsets_), std::move(bins_)};
+}
+
+Layout::Layout(int n, int m, Room<std::uint32_t> offsets, Room<std::uint16_t> room,
+               std::size_t part)
+    : n_(n),
+      shift_(group_shift(n, m, part)),
+      offsets_(std::move(offsets)),
+      adj_(2 * static_cast<std::size_t>(m)),
+      bins_(std::move(room)),
+      part_of_group_((static_cast<std::size_t>(n - 1) >> shift_) + 1) {
+    // Where vertex x's row starts: its next place, until it is laid out.
+    const auto start = [&](std::size_t x) {
+        return x < static_cast<std::size_t>(n) ? offsets_[x + 1] : 2 * static_cast<std::uint32_t>(m);
     };
-    // Adds `w` vertices with `count` ends to the parts; returns the index of their part.
-    const auto take = [&](int w, std::uint64_t count) {
-        if (width > 0 && ((ends + count) * sizeof(Entry) > part_bytes_ || width + w > max_width))
-            close();
-        ends += count;
-        width += w;
-        return static_cast<int>(parts_.size());
-    };
-    for (std::size_t g = 0; g < group_ends_.size(); ++g) {
-        const int w = group_width(g);
-        if (part_of_group_[g] >= 0) {
-            part_of_group_[g] = take(w, group_ends_[g]);
-            continue;
+    std::uint32_t first = 0;  // of the part being made
+    for (std::size_t g = 0; g < part_of_group_.size(); ++g) {
+        const std::uint32_t from = start(g << shift_), to = start((g + 1) << shift_);
+        if (from > first && Room<std::uint32_t>::bytes(to - first) > part) {
+            parts_.push_back({from, 0});
+            first = from;
         }
-        const int at = ~part_of_group_[g];
-        for (int v = 0; v < w; ++v) vertex_part_[at + v] = take(1, vertex_ends_[at + v]);
+        part_of_group_[g] = static_cast<int>(parts_.size());
     }
-    close();
-    start_.push_back(placed);
+    parts_.push_back({start(n), 0});
+    // A bin an end at least (the program's room holds 16 a part and more).
+    if (bins_.size() < parts_.size()) bins_ = Room<End>(parts_.size());
+    capacity_ = static_cast<std::uint32_t>(
+        std::min<std::size_t>(bins_.size() / parts_.size(), UINT32_MAX));
 }
 
-std::optional<Graph> Layout::finish() {
-    if (overfull_) return std::nullopt;
-    for (const Part& part : parts_) {
-        if (part.at != part.end) return std::nullopt;
+// Each end at its vertex's next place, within its part: where the edges are
+// not those counted, a place past the part's rows is not written.
+void Layout::empty(int p) {
+    Part& part = parts_[p];
+    const End* const bin = bins_.get() + static_cast<std::size_t>(p) * capacity_;
+    std::uint32_t* const next = offsets_.get() + 1;
+    std::uint32_t* const adj = adj_.get();
+    const std::uint32_t end = part.end, size = part.size;
+    for (std::uint32_t j = 0; j < size; ++j) {
+        const std::uint32_t at = next[bin[j].vertex]++;
+        if (at < end) adj[at] = bin[j].neighbour;
     }
-    // Each part's escaped edges together, in the order placed.
-    std::stable_sort(escapes_.begin(), escapes_.end(),
-                     [](std::uint64_t a, std::uint64_t b) { return a >> 32 < b >> 32; });
-    std::size_t spare = 0;  // the most records of a part of several vertices
-    for (std::size_t p = 0; p < parts_.size(); ++p) {
-        const int next = p + 1 < parts_.size() ? parts_[p + 1].first : n_;
-        if (next - parts_[p].first > 1)
-            spare = std::max<std::size_t>(spare, start_[p + 1] - start_[p]);
-    }
-    std::vector<std::uint64_t> records(spare);
-    std::vector<std::uint32_t> degree(max_width);
+    part.size = 0;
+}
 
-    Graph graph{n_, Room<std::uint32_t>(static_cast<std::size_t>(n_) + 1), std::move(adj_)};
-    Entry* const adj = graph.adj.get();
-    graph.offsets[0] = 0;
-    std::size_t escaped = 0;
-    for (std::size_t p = 0; p < parts_.size(); ++p) {
-        const std::uint32_t begin = start_[p], end = start_[p + 1];
-        const int first = parts_[p].first;
-        const int width = (p + 1 < parts_.size() ? parts_[p + 1].first : n_) - first;
-        // For now offsets[first + 1 + v] is where the next end of vertex v
-        // goes: at the start of its row, and at its end once all are written.
-        std::uint32_t* const next = &graph.offsets[first + 1];
-        std::uint32_t last = 0;
-        const auto edge = [&](std::uint64_t record) {
-            const auto gap = static_cast<std::uint32_t>(record >> 32) & escape;
-            last = gap == escape ? static_cast<std::uint32_t>(escapes_[escaped++]) : last + gap;
-            return Entry{static_cast<int>(static_cast<std::uint32_t>(record)),
-                         static_cast<int>(last)};
-        };
-        if (width == 1) {  // one row, whose records are already in order
-            for (std::uint32_t j = begin; j < end; ++j) {
-                std::uint64_t record;
-                std::memcpy(&record, &adj[j], sizeof record);
-                adj[j] = edge(record);
-            }
-            next[0] = end;
-            continue;
-        }
-        std::fill(degree.begin(), degree.begin() + width, 0);
-        for (std::uint32_t j = begin; j < end; ++j) {
-            std::memcpy(&records[j - begin], &adj[j], sizeof records[0]);
-            ++degree[records[j - begin] >> 48];
-        }
-        std::uint32_t at = begin;
-        for (int v = 0; v < width; ++v) {
-            next[v] = at;
-            at += degree[v];
-        }
-        for (std::uint32_t x = 0; x < end - begin; ++x)
-            adj[next[records[x] >> 48]++] = edge(records[x]);
-    }
-    return graph;
+std::pair<Graph, Room<std::int32_t>> Layout::finish() {
+    for (std::size_t p = 0; p < parts_.size(); ++p) empty(static_cast<int>(p));
+    offsets_[0] = 0;
+    return {Graph{n_, std::move(offsets_), std::move(adj_)}, Room<std::int32_t>(std::move(bins_))};
 }

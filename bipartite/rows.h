@@ -1,82 +1,156 @@
-// Each vertex's row of neighbours, laid out in the memory where it stays,
-// without a miss to memory for each end. The edges are gone over twice (the
-// file read again, or the ends held in memory): the first time counts the
-// ends of each group of vertices; the second writes each end, as a record
-// of 8 bytes, at the next place of its part of the rows, a run of groups of
-// about `part_bytes` of rows, so that the records go to a few hundred or
-// thousand places at once, each written in order. Each part is then ordered
-// in place, its records copied aside and its rows staying in the caches. A
-// file read twice takes no memory for its edges beside the rows, and no
-// page twice.
+// Each vertex's row of neighbours, 4 bytes an end, laid out in the memory
+// where it stays, without a miss to memory for each end. The edges are gone
+// over twice (the file read again, or the ends held in memory): the first
+// time counts each vertex's ends, into the offsets of its row; the second
+// writes each end at its place. Both go through small bins, one for each
+// block of vertices: a bin that fills is emptied into its block, whose
+// counts, or rows and places, stay in the caches while it is (propagation
+// blocking). The bins take the room that the search then takes for its
+// states, so no page is taken twice.
 //
-// A group of several vertices whose ends alone take more than the search
-// takes beside the rows (a hub and its neighbours in number) is counted
-// vertex by vertex in one more going-over, and split.
-//
-// Cost: O(1) an end each time the edges are gone over; O(n + m) to order.
-// Memory: 8 bytes an end and 4 a vertex, the rows' own; the records of one
-// part copied aside, at most max(`part_bytes`, 4n) bytes; 28 bytes a group.
+// Cost: O(1) an end each time the edges are gone over; O(n) for the offsets.
+// Memory: the rows' own 4 bytes an end and 4 a vertex, and the bins' room.
 #pragma once
 
 #include <algorithm>
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <new>
-#include <optional>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
-// One entry of a vertex's row: the other end of an edge at the vertex, and
-// the edge (0-based).
-struct Entry {
-    int neighbour;
-    int edge_id;
-};
-
 // Room for `count` values of a trivial type, not filled: its pages are
-// taken as they are written.
+// taken as they are written. Its bytes can be handed on, as room for
+// values of another type; a room handed on holds nothing.
 template <class T>
 class Room {
 public:
+    Room() = default;
     explicit Room(std::size_t count) {
         if (count > SIZE_MAX / sizeof(T)) throw std::bad_alloc();
         bytes_.reset(new unsigned char[count * sizeof(T)]);
-        values_ = reinterpret_cast<T*>(bytes_.get());
-        std::uninitialized_default_construct_n(values_, count);  // nothing to do
+        create(count);
     }
-    // The room of `from`, whose values are no longer needed, for values of
-    // this type: as many as its bytes hold.
+    // The room of `from`, whose values are no longer needed, for as many
+    // values of this type as its bytes hold.
     template <class U>
-    explicit Room(Room<U>&& from)
-        : bytes_(std::move(from.bytes_)), values_(reinterpret_cast<T*>(from.values_)) {
-        static_assert(alignof(U) >= alignof(T), "the room is aligned for these values");
+    explicit Room(Room<U>&& from) : bytes_(std::move(from.bytes_)) {
+        const std::size_t count = from.size_ * sizeof(U) / sizeof(T);
+        from.values_ = nullptr;
+        from.size_ = 0;
+        if (bytes_) create(count);
     }
-    T& operator[](std::size_t i) const { return values_[i]; }
+    Room(Room&& from) noexcept
+        : bytes_(std::move(from.bytes_)),
+          values_(std::exchange(from.values_, nullptr)),
+          size_(std::exchange(from.size_, 0)) {}
+    Room& operator=(Room&& from) noexcept {
+        bytes_ = std::move(from.bytes_);
+        values_ = std::exchange(from.values_, nullptr);
+        size_ = std::exchange(from.size_, 0);
+        return *this;
+    }
+
+    T& operator[](std::size_t i) const {
+        assert(i < size_);
+        return values_[i];
+    }
     T* get() const { return values_; }
+    std::size_t size() const { return size_; }
+
+    // `count` values of another type begun at the start of the room, for a
+    // use of their own while the room is kept; its values there are spent.
+    template <class U>
+    U* begin_as(std::size_t count) const {
+        assert(Room<U>::bytes(count) <= bytes(size_));
+        void* const at = bytes_.get();
+        std::uninitialized_default_construct_n(static_cast<U*>(at), count);
+        return std::launder(static_cast<U*>(at));
+    }
+    static unsigned long long bytes(unsigned long long count) { return count * sizeof(T); }
 
 private:
     template <class>
     friend class Room;
 
+    // The values begun in the bytes, as C++ has objects begin: trivial, so
+    // that nothing is written.
+    void create(std::size_t count) {
+        static_assert(std::is_trivial_v<T> && alignof(T) <= alignof(std::max_align_t),
+                      "a new char array holds these values");
+        void* const at = bytes_.get();
+        std::uninitialized_default_construct_n(static_cast<T*>(at), count);
+        values_ = std::launder(static_cast<T*>(at));
+        size_ = count;
+    }
+
     std::unique_ptr<unsigned char[]> bytes_;
-    T* values_;
+    T* values_ = nullptr;
+    std::size_t size_ = 0;
 };
 
 // A graph laid out for the search: vertex i's row is adj[offsets[i]] to
 // adj[offsets[i + 1] - 1], its neighbours in the order the edges were read.
-// 2m < 2^32 ends in all.
+// 2m < 2^32 ends in all; `adj` may hold more after them (numbering.h).
 struct Graph {
-    int n;
-    Room<std::uint32_t> offsets;
-    Room<Entry> adj;
+    int n = 0;
+    Room<std::uint32_t> offsets;  // n + 1
+    Room<std::uint32_t> adj;      // 2m
 
     std::uint32_t degree(int i) const { return offsets[i + 1] - offsets[i]; }
+    static unsigned long long bytes(unsigned long long n, unsigned long long m) {
+        return Room<std::uint32_t>::bytes(n + 1) + Room<std::uint32_t>::bytes(2 * m);
+    }
 };
 
-// The rows that a part holds, unless it is one vertex or a group that is
-// not split: its records and rows, in the caches as it is ordered.
+// The room that the bins take, and the search's states after them: 4 bytes
+// a vertex, and at least `least_bin_bytes`, which keeps bins of some
+// thousands of ends however few the vertices.
+const std::size_t least_bin_bytes = 1 << 20;
+inline unsigned long long bin_bytes(unsigned long long n) {
+    return std::max<unsigned long long>(Room<std::int32_t>::bytes(n), least_bin_bytes);
+}
+
+// The first going-over: each vertex's ends, counted in `offsets` (n + 1
+// entries) through a bin for each block of 2^16 vertices, whose counts
+// take 256 KiB, as a second-level cache holds.
+class Degrees {
+public:
+    Degrees(int n, Room<std::uint32_t> offsets, Room<std::uint16_t> bins);
+
+    void add(int u, int v) {
+        assert(bins_.get() != nullptr);  // not finished
+        count(u);
+        count(v);
+    }
+
+    // The offsets, each vertex's entry at offsets[vertex + 1] where its row
+    // starts (offsets[0] is 0): Layout's places; and the bins' room.
+    std::pair<Room<std::uint32_t>, Room<std::uint16_t>> finish();
+
+private:
+    static constexpr int block_shift = 16;
+
+    void count(int x) {
+        const std::size_t block = static_cast<std::size_t>(x) >> block_shift;
+        std::uint32_t& size = sizes_[block];
+        bins_[block * capacity_ + size] = static_cast<std::uint16_t>(x);
+        if (++size == capacity_) empty(block);
+    }
+    void empty(std::size_t block);
+
+    int n_;
+    Room<std::uint32_t> offsets_;
+    Room<std::uint16_t> bins_;
+    std::vector<std::uint32_t> sizes_;  // of each block's bin
+    std::uint32_t capacity_;            // of a bin
+};
+
+// The rows that a part holds, unless it is one group of vertices with more:
+// its rows and places stay in the caches as its bin is emptied.
 const std::size_t part_bytes = 2 << 20;
 
 // Groups of 2^shift vertices for n vertices and m edges: of about a
@@ -84,120 +158,51 @@ const std::size_t part_bytes = 2 << 20;
 // and even; at most 2^16 of them, and at most 2^15 vertices in each.
 int group_shift(unsigned long long n, unsigned long long m, std::size_t part = part_bytes);
 
-// The first going-over: the ends of each group of vertices.
-struct Tally {
-    int n;
-    int shift;
-    std::vector<std::uint32_t> ends;  // 2m < 2^32
-
-    Tally(int vertices, int m, std::size_t part = part_bytes);
-    void add(int u, int v) {
-        ++ends[u >> shift];
-        ++ends[v >> shift];
-    }
-};
-
-// The second going-over, and the order after it.
+// The second going-over: each end written at its vertex's next place, the
+// places being the offsets that Degrees left, through a bin for each part
+// of the rows, a run of whole groups of vertices of about `part` bytes of
+// rows. A part is written within its own rows only, whatever is added.
 class Layout {
 public:
-    // Parts of the tally's groups, for the rows of m edges in `adj`, which
-    // has room for them. A group of more than one vertex with more than
-    // `room` bytes of rows (by default the search's 4 bytes a vertex, or a
-    // part where that is less) is crowded.
-    Layout(const Tally& tally, Room<Entry> adj, std::size_t part = part_bytes,
-           std::size_t room = 0);
+    Layout(int n, int m, Room<std::uint32_t> offsets, Room<std::uint16_t> room,
+           std::size_t part = part_bytes);
 
-    // Where some group is crowded, the edges are gone over once more before
-    // they are added, each passed to count(), and split_crowded() then splits
-    // those groups: false where their ends are not what the tally counted.
-    bool crowded() const { return !crowded_.empty(); }
-    void count(int u, int v) {
-        count_end(u);
-        count_end(v);
-    }
-    bool split_crowded();
-
-    // Edge e, 0-based, between the vertices of indices u and v, the edges
-    // added in the order that the tally counted them.
-    void add(int u, int v, int e) {
-        place(u, v, e);
-        place(v, u, e);
+    // Edge e between the vertices of indices u and v, in the order that
+    // Degrees counted the edges.
+    void add(int u, int v) {
+        assert(bins_.get() != nullptr);  // not finished
+        place(u, v);
+        place(v, u);
     }
 
-    // The rows, once every edge is added; none where the ends added are not
-    // the ends counted (the edges changed between going over them).
-    std::optional<Graph> finish();
+    // The rows, once every edge is added, and the bins' room for the
+    // search's states. The rows are those of the edges added where they are
+    // the edges counted; else each part holds ends of its own vertices,
+    // which the caller, knowing they changed, does not search.
+    std::pair<Graph, Room<std::int32_t>> finish();
 
 private:
-    // Part p's rows are adj[start_[p]] on; its next record goes at `at`, up
-    // to `end`. `last` is the last edge placed there, from which the next
-    // one's gap is counted.
-    struct Part {
-        std::uint32_t at, end, last;
-        int first;  // its first vertex
+    struct End {
+        std::uint32_t vertex, neighbour;
     };
-    // A record: the vertex within its part (16 bits), the gap from the edge
-    // before it in the part (16 bits; `escape` for a gap too large, whose
-    // edge is kept apart), and the neighbour (32 bits).
-    static constexpr std::uint32_t escape = 0xffff;
-    static constexpr int max_width = 1 << 16;  // vertices in a part
+    struct Part {
+        std::uint32_t end;  // where its rows end
+        std::uint32_t size; // of its bin
+    };
 
-    void count_end(int x) {
-        const int at = part_of_group_[x >> shift_];
-        if (at < 0) ++vertex_ends_[~at + (x & group_mask_)];
-    }
-    void place(int x, int other, int e) {
-        int p = part_of_group_[x >> shift_];
-        if (p < 0) p = vertex_part_[~p + (x & group_mask_)];
+    void place(int x, int other) {
+        const int p = part_of_group_[static_cast<std::size_t>(x) >> shift_];
         Part& part = parts_[p];
-        if (part.at == part.end) {
-            overfull_ = true;  // more ends than counted: nothing is written past the part
-            return;
-        }
-        const std::uint32_t gap = static_cast<std::uint32_t>(e) - part.last;
-        part.last = static_cast<std::uint32_t>(e);
-        if (gap >= escape)
-            escapes_.push_back(std::uint64_t{static_cast<unsigned>(p)} << 32 | part.last);
-        const std::uint64_t record = std::uint64_t{static_cast<unsigned>(x - part.first)} << 48 |
-                                     std::uint64_t{std::min(gap, escape)} << 32 |
-                                     static_cast<std::uint32_t>(other);
-        std::memcpy(&adj_[part.at++], &record, sizeof record);
+        bins_[static_cast<std::size_t>(p) * capacity_ + part.size] =
+            End{static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(other)};
+        if (++part.size == capacity_) empty(p);
     }
-    int group_width(std::size_t g) const {
-        return std::min(1 << shift_, n_ - static_cast<int>(g << shift_));
-    }
-    void plan();
+    void empty(int p);
 
-    int n_, shift_, group_mask_;
-    std::size_t part_bytes_, room_;
-    std::vector<std::uint32_t> group_ends_;
-    // Each group's part; in a crowded group ~x, where x is the index of its
-    // first vertex in `vertex_ends_` (its vertices' ends) and `vertex_part_`
-    // (their parts).
+    int n_, shift_;
+    Room<std::uint32_t> offsets_, adj_;
+    Room<End> bins_;
     std::vector<int> part_of_group_;
-    std::vector<int> crowded_;  // the crowded groups
-    std::vector<std::uint32_t> vertex_ends_;
-    std::vector<int> vertex_part_;
     std::vector<Part> parts_;
-    std::vector<std::uint32_t> start_;    // of each part's rows, and 2m after the last
-    std::vector<std::uint64_t> escapes_;  // part << 32 | edge, where the gap is too large
-    bool overfull_ = false;
-    Room<Entry> adj_;
+    std::uint32_t capacity_;  // of a part's bin
 };
-
-// The rows of a graph whose ends the tally counted, in `adj`, in parts of
-// `part` bytes and crowded groups of more than `room` (as Layout takes
-// them); `visit(f)` goes over the edges, in the same order each time,
-// calling f(u, v, e) for each. None where the edges are not the same each
-// time.
-template <class Visit>
-std::optional<Graph> lay_out(const Tally& tally, Room<Entry> adj, Visit visit,
-                             std::size_t part = part_bytes, std::size_t room = 0) {
-    Layout layout(tally, std::move(adj), part, room);
-    if (layout.crowded()) {
-        visit([&](int u, int v, int) { layout.count(u, v); });
-        if (!layout.split_crowded()) return std::nullopt;
-    }
-    visit([&](int u, int v, int e) { layout.add(u, v, e); });
-    return layout.finish();
-}

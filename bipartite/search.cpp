@@ -1,6 +1,7 @@
 #include "search.h"
 
 #include <algorithm>
+#include <cassert>
 #include <utility>
 
 #include "move_bits.h"
@@ -18,7 +19,7 @@ namespace {
 // degrees, within 32 bits.
 class LocalSearch {
 public:
-    LocalSearch(const Graph& graph, int m);
+    LocalSearch(const Graph& graph, int m, Room<std::int32_t> states);
 
     // The lowest vertex to move, as a scan from vertex 1 would find it; -1
     // if there is none.
@@ -43,7 +44,7 @@ public:
         ask_state(i);
         const std::size_t begin = graph_.offsets[i];
         const std::size_t end = std::min<std::size_t>(graph_.offsets[i + 1], begin + fan);
-        for (std::size_t j = begin; j < end; ++j) ask_state(graph_.adj[j].neighbour);
+        for (std::size_t j = begin; j < end; ++j) ask_state(graph_.adj[j]);
     }
 
     // The sides and the count, once the moves are over.
@@ -74,20 +75,20 @@ private:
 // on its side: every other vertex starts with all its neighbours on its
 // side but vertex 1, that is with the difference of its degree taken from
 // twice the edges that join it to vertex 1, which vertex 1's row lists.
-Room<std::int32_t> start_states(const Graph& graph) {
-    Room<std::int32_t> state(graph.n);
+Room<std::int32_t> start_states(const Graph& graph, Room<std::int32_t> state) {
+    assert(state.size() >= static_cast<std::size_t>(graph.n));
     for (int i = 1; i < graph.n; ++i)
         state[i] = static_cast<std::int32_t>(-static_cast<long long>(graph.degree(i)) & ~1LL);
     for (std::size_t j = graph.offsets[0]; j < graph.offsets[1]; ++j)
-        state[graph.adj[j].neighbour] += 2;
+        state[graph.adj[j]] += 2;
     state[0] = static_cast<std::int32_t>((graph.degree(0) & ~1U) | 1);
     return state;
 }
 
 // At first the same-side edges are those that miss vertex 1.
-LocalSearch::LocalSearch(const Graph& graph, int m)
+LocalSearch::LocalSearch(const Graph& graph, int m, Room<std::int32_t> states)
     : graph_(graph),
-      state_(start_states(graph)),
+      state_(start_states(graph, std::move(states))),
       movable_(graph.n, [this](std::size_t i) { return state_[i] < 0; }),
       split_{std::vector<std::uint64_t>((static_cast<std::size_t>(graph.n) + 63) / 64),
              m - static_cast<long long>(graph.degree(0))} {
@@ -103,8 +104,8 @@ void LocalSearch::move(int d) {
     const std::size_t end = graph_.offsets[d + 1];
     for (std::size_t j = graph_.offsets[d]; j < end; ++j) {
         // The states past the first `fan`, which ask_states left.
-        if (j + fan < end) ask_state(graph_.adj[j + fan].neighbour);
-        const int w = graph_.adj[j].neighbour;
+        if (j + fan < end) ask_state(graph_.adj[j + fan]);
+        const int w = graph_.adj[j];
         // A difference that changes by 2 seldom changes its sign: the move
         // bit is written only where it does (a fifth of the updates in a
         // random graph, a fiftieth in a skewed one).
@@ -121,6 +122,10 @@ void LocalSearch::move(int d) {
 
 }  // namespace
 
+unsigned long long search_bytes(unsigned long long n) {
+    return Room<std::int32_t>::bytes(n) + MoveBits::bytes(n) + Split::bytes(n);
+}
+
 // Nearly always the next vertex to move is the next one to move above the
 // one moving, found before it moves (89 % of moves in a random graph, 90 %
 // in a skewed one); the rest go back to a lower vertex. So next[k], the
@@ -129,8 +134,9 @@ void LocalSearch::move(int d) {
 // nearer, each once: where its row lies at k = 4, its row at 3, the states
 // at 2 (the places measured best, see bench/README.md). A move that goes
 // elsewhere starts the list again from there.
-Split search(const Graph& graph, int m) {
-    LocalSearch s(graph, m);
+Split search(const Graph& graph, int m, Room<std::int32_t> states) {
+    if (states.size() < static_cast<std::size_t>(graph.n)) states = Room<std::int32_t>(graph.n);
+    LocalSearch s(graph, m, std::move(states));
     const int states_at = 2, row_at = 3, offsets_at = 4;
     int d = s.lowest_movable();
     int next[offsets_at + 1];

@@ -6,7 +6,7 @@
 // Cost: O(n + m) to start; per move, one pass over the moved vertex's row
 // and a walk down the levels of move bits (log64 n words), never a scan
 // from vertex 1. Memory: 4 bytes a vertex of state, and a bit of side and
-// 1.02 bits of move bits.
+// 1.02 bits of move bits (search_bytes).
 #pragma once
 
 #include <cstdint>
@@ -21,8 +21,14 @@ struct Split {
     long long same_side;
 
     bool side_of(int i) const { return side[i / 64] >> (i % 64) & 1; }
+    static unsigned long long bytes(unsigned long long n) { return (n + 63) / 64 * 8; }
 };
 
-// The search over `graph` of m edges. Its moves are the same whatever its
-// look-ahead guesses.
-Split search(const Graph& graph, int m);
+// The memory of the search beside the graph: its states, 4 bytes a vertex
+// (bin_bytes(n) where the room of the layout's bins is handed on), the move
+// bits and the sides.
+unsigned long long search_bytes(unsigned long long n);
+
+// The search over `graph` of m edges, its states in `states` where that
+// has room for them. Its moves are the same whatever its look-ahead guesses.
+Split search(const Graph& graph, int m, Room<std::int32_t> states = {});
