@@ -20,7 +20,10 @@ struct Split {
     std::vector<std::uint64_t> side;
     long long same_side;
 
-    bool side_of(int i) const { return side[i / 64] >> (i % 64) & 1; }
+    bool side_of(int i) const {
+        const auto at = static_cast<std::size_t>(i);
+        return side[at / 64] >> (at % 64) & 1;
+    }
     static unsigned long long bytes(unsigned long long n) { return (n + 63) / 64 * 8; }
 };
 

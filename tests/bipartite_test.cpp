@@ -128,7 +128,7 @@ TEST(Bipartite, RefusesAGraphBeyondItsAddressSpace) {
 // of the vertices, with each one's parity against its root).
 void expect_an_answer(const std::filesystem::path& path, const std::string& output) {
     std::ifstream input(path);
-    long long n, m;
+    std::size_t n, m;
     input >> n >> m;
     std::vector<std::array<int, 2>> ends(m);  // vertex numbers
     std::unordered_map<int, int> index;       // of each vertex number
@@ -139,15 +139,15 @@ void expect_an_answer(const std::filesystem::path& path, const std::string& outp
         }
     }
     std::istringstream answer(output);
-    long long count = -1;
+    std::size_t count = m + 1;
     answer >> count;
     ASSERT_LE(2 * count, m);
     std::vector<char> listed(m);
-    std::pair<int, long long> before = {0, 0};  // lower end, edge
-    for (long long x = 0, e; x < count; ++x) {
+    std::pair<int, std::size_t> before = {0, 0};  // lower end, edge
+    for (std::size_t x = 0, e; x < count; ++x) {
         ASSERT_TRUE(answer >> e && e >= 1 && e <= m && !listed[e - 1]) << "edge " << x;
         listed[e - 1] = 1;
-        const std::pair<int, long long> at = {std::min(ends[e - 1][0], ends[e - 1][1]), e};
+        const std::pair<int, std::size_t> at = {std::min(ends[e - 1][0], ends[e - 1][1]), e};
         ASSERT_LT(before, at);
         before = at;
     }
@@ -168,7 +168,7 @@ void expect_an_answer(const std::filesystem::path& path, const std::string& outp
         }
         return std::pair{x, odd};
     };
-    for (long long e = 0; e < m; ++e) {
+    for (std::size_t e = 0; e < m; ++e) {
         const int u = index[ends[e][0]], v = index[ends[e][1]];
         ++(listed[e] ? same : across)[u];
         ++(listed[e] ? same : across)[v];
@@ -388,13 +388,12 @@ TEST(Bipartite, ReportsAFileChangedBetweenItsReadings) {
 #endif
 }
 
-// Triangles of vertex 1 and two of the next 65535 vertices: vertex 1's group
-// of vertices holds more ends than the search's states take, so that it is
-// counted vertex by vertex in a third reading and split; vertex 1's row is
-// larger than a part, and the answer fills the output buffer many times.
-// Vertex 1 is across from all the others, which each have as many
-// neighbours on their side as across: nothing moves, and the answer is each
-// triangle's third edge, by lower end, then as read.
+// Triangles of vertex 1 and two of the next 65535 vertices: vertex 1's row
+// is larger than a part, its group of vertices a part of its own, and the
+// answer, sorted by lower end, fills the output buffer many times. Vertex 1
+// is across from all the others, which each have as many neighbours on
+// their side as across: nothing moves, and the answer is each triangle's
+// third edge, by lower end, then as read.
 TEST(Bipartite, KeepsTheOrderReadInCrowdedRows) {
     std::mt19937 random(6);
     const int triangles = 300000;
