@@ -5,8 +5,6 @@
 #include "bulk_reader.h"
 #include "reader_harness.h"
 
-namespace {
-
 // Long texts: the tokens that read_ints must leave to read_int fall at
 // every place in its windows of 64 bytes.
 TEST(BulkReader, MatchesAPlainTokenizer) {
@@ -19,4 +17,3 @@ TEST(BulkReader, MatchesAPlainTokenizer) {
 
 TEST(BulkReader, MatchesAPlainTokenizerAcrossARefill) { expect_alike_across_a_refill(read_ints); }
 
-}  // namespace

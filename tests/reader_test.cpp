@@ -2,8 +2,6 @@
 // a plain tokenizer (reader_harness.h): a token at a time.
 #include "reader_harness.h"
 
-namespace {
-
 TEST(Reader, MatchesAPlainTokenizer) {
     static const char* const starts[] = {
         "",         "",         "",        "", "", "", " ", "\n\n", "\xef\xbb\xbf", "\xef\xbb\xbf",
@@ -17,4 +15,3 @@ TEST(Reader, MatchesAPlainTokenizer) {
 
 TEST(Reader, MatchesAPlainTokenizerAcrossARefill) { expect_alike_across_a_refill(); }
 
-}  // namespace
