@@ -13,6 +13,7 @@ set(output FALSE)
 set(reason "")
 set(next_is_reason FALSE)
 foreach(line IN LISTS lines)
+  string(REGEX REPLACE "\r$" "" line "${line}")  # a Windows program's line end, under wine
   if(line MATCHES "^[0-9]+/[0-9]+ Test: (.*)$")
     set(name "${CMAKE_MATCH_1}")
     set(reason "")
