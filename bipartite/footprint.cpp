@@ -51,7 +51,7 @@ unsigned long long footprint(unsigned long long n, unsigned long long m, Way way
 }
 
 Plan plan(int n, int m, unsigned long long available, bool rereadable) {
-    const Way whole = rereadable ? Way::read_twice : Way::ends_held;
+    const Way whole = rereadable ? Way::reread : Way::ends_held;
     const unsigned long long unnumbered = footprint(n, m, whole);
     const unsigned long long numbered = footprint(n, m, Way::numbered);
     // Numbering costs time an edge and saves it a vertex: it pays where

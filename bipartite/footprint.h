@@ -8,9 +8,9 @@
 // again or from the ends held in memory; or the vertices that they touch
 // numbered again first.
 enum class Way {
-    read_twice,  // the edges counted in a first reading, laid out in a second
-    ends_held,   // the ends held in memory, where the input cannot be read again
-    numbered,    // the ends held, and the vertices that they touch numbered again
+    reread,     // counted in a first reading, laid out in a second, answered in a third
+    ends_held,  // the ends held in memory, where the input cannot be read again
+    numbered,   // the ends held, and the vertices that they touch numbered again
 };
 
 // Peak bytes of the phases of a run in `way` for n vertices and m >= 0

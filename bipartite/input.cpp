@@ -5,15 +5,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <tuple>
 #include <string>
 #include <system_error>
+#include <tuple>
 #include <utility>
 #include <vector>
 
+#include "bulk_reader.h"
 #include "numbering.h"
 #include "phases.h"
-#include "bulk_reader.h"
 #include "reader.h"
 
 const char* const input_name = "bipartite.in";
@@ -90,8 +90,8 @@ void read_edges(int n, int m, F add) {
 // The edges read, as one number: each edge's ends mixed into it in turn, so
 // that a file read again is known to hold the same edges in the same order.
 std::uint64_t mixed(std::uint64_t sum, int u, int v) {
-    const std::uint64_t edge = std::uint64_t{static_cast<std::uint32_t>(u)} << 32 |
-                               static_cast<std::uint32_t>(v);
+    const std::uint64_t edge =
+        std::uint64_t{static_cast<std::uint32_t>(u)} << 32 | static_cast<std::uint32_t>(v);
     sum = (sum + edge) * 0x9e3779b97f4a7c15;
     return sum ^ sum >> 29;
 }
@@ -123,13 +123,13 @@ Laid read_graph(int n, int m, int bound, const Plan& how) {
         laid.ends = laid.graph.adj.get() + ends;
         return laid;
     }
-    const bool twice = how.way == Way::read_twice;
+    const bool reread = how.way == Way::reread;  // else the ends are held
     Degrees degrees(n, Room<std::uint32_t>(static_cast<std::size_t>(n) + 1),
                     Room<std::uint16_t>(static_cast<std::size_t>(bin_bytes(n)) / 2));
-    if (!twice) laid.held.reserve(2 * static_cast<std::size_t>(bound));
+    if (!reread) laid.held.reserve(2 * static_cast<std::size_t>(bound));
     read_edges(n, m, [&](int u, int v, int) {
         degrees.add(u, v);
-        if (twice) {
+        if (reread) {
             laid.checksum = mixed(laid.checksum, u, v);
         } else {
             laid.held.push_back(static_cast<std::uint32_t>(u));
@@ -139,7 +139,7 @@ Laid read_graph(int n, int m, int bound, const Plan& how) {
     phase_done("read");
     auto [offsets, room] = degrees.finish();
     Layout layout(n, m, std::move(offsets), std::move(room));
-    if (twice) {
+    if (reread) {
         read_again(n, m);
         std::uint64_t again = 0;
         read_edges(n, m, [&](int u, int v, int) {

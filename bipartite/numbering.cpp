@@ -44,8 +44,7 @@ Graph Numbering::graph(int n) {
     // beyond; the ranks by place follow the rows.
     auto* const rows = reinterpret_cast<unsigned char*>(sorted);
     for (std::size_t x = 0; x < count_; ++x) {
-        if (x + ahead < count_)
-            prefetch(rank_at(static_cast<std::uint32_t>(key(x + ahead)) ^ 1));
+        if (x + ahead < count_) prefetch(rank_at(static_cast<std::uint32_t>(key(x + ahead)) ^ 1));
         const auto place = static_cast<std::uint32_t>(key(x));
         std::memcpy(rows + 4 * x, rank_at(place ^ 1), 4);
     }

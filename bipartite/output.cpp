@@ -6,8 +6,8 @@
 #include <string>
 #include <utility>
 
-#include "output_file.h"
 #include "key_sort.h"
+#include "output_file.h"
 #include "reader.h"
 
 const char* const output_name = "bipartite.out";

@@ -63,7 +63,7 @@ public:
 private:
     const Split& split_;
     Room<std::uint32_t> room_;
-    std::size_t size_;             // the same-side edges counted
+    std::size_t size_;              // the same-side edges counted
     std::uint64_t *keys_, *spare_;  // in the room, `size_` of each
     std::size_t count_ = 0;
     bool extra_ = false;

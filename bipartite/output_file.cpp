@@ -77,9 +77,9 @@ bool open_new_file() {
     }
     if (!name_new_file(target + ".new-" + std::to_string(_getpid()))) return false;
     // Shared for deletion, so that a stop can remove it while it is open.
-    const HANDLE file = CreateFileA(named, GENERIC_WRITE,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file =
+        CreateFileA(named, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         named[0] = '\0';
         errno = EACCES;

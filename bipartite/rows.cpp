@@ -47,7 +47,8 @@ Layout::Layout(int n, int m, Room<std::uint32_t> offsets, Room<std::uint16_t> ro
       part_of_group_((static_cast<std::size_t>(n - 1) >> shift_) + 1) {
     // Where vertex x's row starts: its next place, until it is laid out.
     const auto start = [&](std::size_t x) {
-        return x < static_cast<std::size_t>(n) ? offsets_[x + 1] : 2 * static_cast<std::uint32_t>(m);
+        return x < static_cast<std::size_t>(n) ? offsets_[x + 1]
+                                               : 2 * static_cast<std::uint32_t>(m);
     };
     std::uint32_t first = 0;  // of the part being made
     for (std::size_t g = 0; g < part_of_group_.size(); ++g) {
@@ -61,8 +62,8 @@ Layout::Layout(int n, int m, Room<std::uint32_t> offsets, Room<std::uint16_t> ro
     parts_.push_back({start(n), 0});
     // A bin an end at least (the program's room holds 16 a part and more).
     if (bins_.size() < parts_.size()) bins_ = Room<End>(parts_.size());
-    capacity_ = static_cast<std::uint32_t>(
-        std::min<std::size_t>(bins_.size() / parts_.size(), UINT32_MAX));
+    capacity_ =
+        static_cast<std::uint32_t>(std::min<std::size_t>(bins_.size() / parts_.size(), UINT32_MAX));
 }
 
 // Each end at its vertex's next place, within its part: where the edges are

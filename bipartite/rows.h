@@ -186,8 +186,8 @@ private:
         std::uint32_t vertex, neighbour;
     };
     struct Part {
-        std::uint32_t end;  // where its rows end
-        std::uint32_t size; // of its bin
+        std::uint32_t end;   // where its rows end
+        std::uint32_t size;  // of its bin
     };
 
     void place(int x, int other) {

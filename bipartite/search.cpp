@@ -79,8 +79,7 @@ Room<std::int32_t> start_states(const Graph& graph, Room<std::int32_t> state) {
     assert(state.size() >= static_cast<std::size_t>(graph.n));
     for (int i = 1; i < graph.n; ++i)
         state[i] = static_cast<std::int32_t>(-static_cast<long long>(graph.degree(i)) & ~1LL);
-    for (std::size_t j = graph.offsets[0]; j < graph.offsets[1]; ++j)
-        state[graph.adj[j]] += 2;
+    for (std::size_t j = graph.offsets[0]; j < graph.offsets[1]; ++j) state[graph.adj[j]] += 2;
     state[0] = static_cast<std::int32_t>((graph.degree(0) & ~1U) | 1);
     return state;
 }

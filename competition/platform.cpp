@@ -4,7 +4,6 @@
 // the working folder, where the output is made.
 #include "platform.h"
 
-
 #if defined(_WIN32)
 #include <windows.h>
 #elif defined(__unix__) || defined(__APPLE__)

@@ -28,7 +28,9 @@ struct Table {
     struct Values {
         const Row* row;
         int k;
-        std::uint8_t operator[](int j) const { return j < k ? row->head[j] : row->tail[(j - k) % 2]; }
+        std::uint8_t operator[](int j) const {
+            return j < k ? row->head[j] : row->tail[(j - k) % 2];
+        }
     };
 
     int height = 0, width = 0, k = 0;

@@ -16,4 +16,3 @@ TEST(BulkReader, MatchesAPlainTokenizer) {
 }
 
 TEST(BulkReader, MatchesAPlainTokenizerAcrossARefill) { expect_alike_across_a_refill(read_ints); }
-

@@ -81,7 +81,8 @@ void expect_rows(const Graph& graph, const std::vector<std::vector<std::uint32_t
     for (int v = 0; v < graph.n; ++v) {
         ASSERT_EQ(graph.degree(v), rows[v].size()) << "vertex " << v;
         for (std::size_t j = 0; j < rows[v].size(); ++j)
-            ASSERT_EQ(graph.adj[graph.offsets[v] + j], rows[v][j]) << "vertex " << v << ", end " << j;
+            ASSERT_EQ(graph.adj[graph.offsets[v] + j], rows[v][j])
+                << "vertex " << v << ", end " << j;
     }
 }
 
@@ -118,8 +119,7 @@ TEST(Layout, MatchesRowsBuiltNaively) {
         {"a hub", 200000, 50000, 4096, 8192, 30, 200000},
         {"a hub, bins of a few ends", 100000, 50000, 2048, 32, 40, 100000},
         {"stretches of vertices without ends", 3000000, 1000, 256, 4096, 0, 100},
-        {"ends spread thin over 2^16 vertices and more", 300000, 2000, 1 << 20, 1 << 20, 0,
-         300000},
+        {"ends spread thin over 2^16 vertices and more", 300000, 2000, 1 << 20, 1 << 20, 0, 300000},
     };
     std::mt19937 random(12);
     for (const auto& c : cases) {
@@ -148,7 +148,8 @@ TEST(Layout, WritesOnlyWithinItsRows) {
         const int n = 200000;
         Edges counted(20000);
         for (auto& [u, v] : counted) {
-            u = static_cast<int>(random() % 100) < hub_share ? n - 1 : static_cast<int>(random() % n);
+            u = static_cast<int>(random() % 100) < hub_share ? n - 1
+                                                             : static_cast<int>(random() % n);
             do v = static_cast<int>(random() % n);
             while (v == u);
         }
@@ -273,7 +274,7 @@ TEST(Plan, TakesThePathThatTheEndToEndGraphsName) {
         SCOPED_TRACE(std::to_string(g.n) + " " + std::to_string(g.m));
         const Plan how = plan(g.n, g.m, ULLONG_MAX, true);
         EXPECT_EQ(how.way == Way::numbered, g.numbered);
-        for (const Way way : {Way::read_twice, Way::ends_held}) {
+        for (const Way way : {Way::reread, Way::ends_held}) {
             const Peaks p = peaks(g.n, g.m, way);
             EXPECT_EQ(p.peak(), p.searching);
         }
@@ -281,8 +282,8 @@ TEST(Plan, TakesThePathThatTheEndToEndGraphsName) {
     // Numbering pays in time up to m = 3n / 10 (bench notes), and is chosen
     // where it takes no more memory too: up to about m = n / 4.
     EXPECT_EQ(plan(10000000, 2500000, ULLONG_MAX, true).way, Way::numbered);
-    EXPECT_EQ(plan(10000000, 2700000, ULLONG_MAX, true).way, Way::read_twice);
-    EXPECT_EQ(plan(10000000, 3000001, 0, true).way, Way::read_twice);
+    EXPECT_EQ(plan(10000000, 2700000, ULLONG_MAX, true).way, Way::reread);
+    EXPECT_EQ(plan(10000000, 3000001, 0, true).way, Way::reread);
     // An input that cannot be read again has its ends held.
     EXPECT_EQ(plan(1000000, 320000, ULLONG_MAX, false).way, Way::ends_held);
 }

@@ -318,10 +318,11 @@ TEST(Bipartite, ReadsAFifoOnce) {
 #else
     std::string hub = "30000 40000\n";  // 400 KB, many times a pipe's buffer
     for (int e = 0; e < 40000; ++e)
-        hub += std::to_string(e % 2 ? 7 : 1 + e % 29989) + " " + std::to_string(30000 - e % 29983) + "\n";
-    for (const std::string& input : {std::string("5 7\n2 3\n3 4\n4 5\n5 2\n2 4\n1 3\n3 5\n"),
-                                     std::string("2000000000 3\n1999999999 7\n7 1\n1999999999 1\n"),
-                                     hub}) {
+        hub += std::to_string(e % 2 ? 7 : 1 + e % 29989) + " " + std::to_string(30000 - e % 29983) +
+               "\n";
+    for (const std::string& input :
+         {std::string("5 7\n2 3\n3 4\n4 5\n5 2\n2 4\n1 3\n3 5\n"),
+          std::string("2000000000 3\n1999999999 7\n7 1\n1999999999 1\n"), hub}) {
         SCOPED_TRACE(input.substr(0, 40));
         Scratch folder;
         const std::string fifo = (folder.dir() / "bipartite.in").string();

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "run_program.h"
 #include "table.h"
@@ -77,9 +77,11 @@ long sum(Table::Values row, int width) {
 // list, or below the head block its cycle list, then its tail value by value.
 std::vector<int> row_by_the_rules(int k, int i, int width) {
     static const std::vector<std::vector<int>> head[] = {
-        {{10, 8, 7}, {0, 9, 8}, {1, 0, 9}}, {{10, 8, 7, 6}, {0, 9, 8, 7}, {1, 0, 9, 8}, {2, 1, 0, 9}}};
+        {{10, 8, 7}, {0, 9, 8}, {1, 0, 9}},
+        {{10, 8, 7, 6}, {0, 9, 8, 7}, {1, 0, 9, 8}, {2, 1, 0, 9}}};
     static const std::vector<std::vector<int>> cycle[] = {
-        {{2, 1, 0}, {0, 2, 1}, {1, 0, 2}}, {{3, 2, 1, 0}, {0, 3, 2, 1}, {1, 0, 3, 2}, {2, 1, 0, 3}}};
+        {{2, 1, 0}, {0, 2, 1}, {1, 0, 2}},
+        {{3, 2, 1, 0}, {0, 3, 2, 1}, {1, 0, 3, 2}, {2, 1, 0, 3}}};
     std::vector<int> row = i < k ? head[k - 3][i] : cycle[k - 3][(i - k) % k];
     for (int t = 0; t < width - k; ++t) {
         if (i < 2) {
@@ -170,7 +172,7 @@ TEST(Competition, WritesTheTableAndTheTimingLine) {
 // rows, a remainder of a period or none, fewer rows than a period) and
 // where they are written a block of tail at a time (rows past 256 KiB).
 TEST(Competition, WritesEveryShapeAsItsValues) {
-    const std::pair<int, int> shapes[] = {{100003, 3}, {100001, 4}, {12, 5},    {7, 6},
+    const std::pair<int, int> shapes[] = {{100003, 3},  {100001, 4}, {12, 5},     {7, 6},
                                           {1000, 1001}, {9, 131069}, {5, 131072}, {7, 300001}};
     for (const auto& [rows, cols] : shapes) {
         SCOPED_TRACE(std::to_string(rows) + " " + std::to_string(cols));
@@ -241,7 +243,8 @@ TEST(Competition, RefusesATableThatTheDiskCannotHold) {
     } cases[] = {
         {"1000 1001", "a table of 1000 x 1001 values takes 2.0 MB; "},
         {"100000 100001", "a table of 100000 x 100001 values takes 20.0 GB; "},
-        {"2147483647 2147483647", "a table of 2147483647 x 2147483647 values takes 9223372028.3 GB; "},
+        {"2147483647 2147483647",
+         "a table of 2147483647 x 2147483647 values takes 9223372028.3 GB; "},
         {"3 2147483647", "a table of 3 x 2147483647 values takes 12.9 GB; "},
     };
     for (const auto& c : cases) {

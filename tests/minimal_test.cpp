@@ -182,8 +182,7 @@ TEST(Minimal, ReportsBadInput) {
         {"abcdef\n1\n2 7\n", "minimal.in: query 1: position 7 is outside 0..6"},
         {"abcdef\n1\n2 -1\n", "minimal.in: query 1: position -1 is outside 0..6"},
     };
-    for (const auto& c : cases)
-        expect_failure(run(c.input), "minimal: " + std::string(c.message));
+    for (const auto& c : cases) expect_failure(run(c.input), "minimal: " + std::string(c.message));
 }
 
 TEST(Minimal, ReadsNumbersAsEveryProgramDoes) {

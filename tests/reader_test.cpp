@@ -14,4 +14,3 @@ TEST(Reader, MatchesAPlainTokenizer) {
 }
 
 TEST(Reader, MatchesAPlainTokenizerAcrossARefill) { expect_alike_across_a_refill(); }
-

@@ -18,9 +18,9 @@
 #else
 #include <fcntl.h>
 #include <sched.h>
-#include <sys/stat.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -514,9 +514,11 @@ void expect_stops_leave_the_output_as_it_was([[maybe_unused]] const std::string&
         return [=](int pid, long number, const unsigned long long* args) {
             if (fifo) {
 #ifdef SYS_open
-                if (number == SYS_open) return string_at(pid, args[0]).find(in) != std::string::npos;
+                if (number == SYS_open)
+                    return string_at(pid, args[0]).find(in) != std::string::npos;
 #endif
-                return number == SYS_openat && string_at(pid, args[1]).find(in) != std::string::npos;
+                return number == SYS_openat &&
+                       string_at(pid, args[1]).find(in) != std::string::npos;
             }
             if (number != SYS_write && number != SYS_writev) return false;
             std::error_code error;
@@ -545,8 +547,8 @@ void expect_stops_leave_the_output_as_it_was([[maybe_unused]] const std::string&
                                                   [&](int pid) { kill(pid, stop.signal); });
         EXPECT_EQ(outcome.status, 128 + stop.signal);
         EXPECT_EQ(outcome.err, "");
-        EXPECT_EQ(outcome.output, stop.earlier ? std::optional<std::string>(earlier_answer)
-                                               : std::nullopt);
+        EXPECT_EQ(outcome.output,
+                  stop.earlier ? std::optional<std::string>(earlier_answer) : std::nullopt);
         const std::vector<std::string> left = {in, out};
         EXPECT_EQ(files_in(folder), (stop.earlier ? left : std::vector<std::string>{in}));
     }
