@@ -70,17 +70,24 @@ bool write(const char* bytes, std::size_t count) {
     return std::fwrite(bytes, 1, count, stdout) == count;
 }
 
-// `piece` written `times` times over, in blocks of whole copies of it.
-bool write_repeated(const std::string& piece, unsigned long long times) {
-    if (times == 0) return true;
+// Whole copies of `piece`, as many as a block holds (one at least), and no
+// more than `times`: made once, written again and again.
+std::string block_of(const std::string& piece, unsigned long long times) {
+    if (times == 0 || piece.empty()) return {};
     const unsigned long long copies =
         std::min<unsigned long long>(std::max<std::size_t>(1, block_bytes / piece.size()), times);
     std::string block;
     for (unsigned long long c = 0; c < copies; ++c) block += piece;
-    for (; times >= copies; times -= copies) {
+    return block;
+}
+
+// `times` copies of the piece of `size` bytes that `block` repeats.
+bool write_repeated(const std::string& block, std::size_t size, unsigned long long times) {
+    const unsigned long long copies = size > 0 ? block.size() / size : 0;
+    for (; copies > 0 && times >= copies; times -= copies) {
         if (!write(block.data(), block.size())) return false;
     }
-    return write(block.data(), static_cast<std::size_t>(times) * piece.size());
+    return write(block.data(), static_cast<std::size_t>(times) * size);
 }
 
 // The text of `values`, `count` of them, each followed by a blank.
@@ -111,11 +118,15 @@ bool print(const Table& table) {
         return last;
     };
     if (2ULL * table.width + 2 > block_bytes) {
-        std::vector<std::string> lasts;
-        for (std::size_t r = 0; r < table.rows.size(); ++r) lasts.push_back(last_part(r));
+        std::vector<std::string> blocks, lasts;  // a row this long has a tail
+        for (std::size_t r = 0; r < table.rows.size(); ++r) {
+            blocks.push_back(block_of(tails[r], units - 1));
+            lasts.push_back(last_part(r));
+        }
         for (int i = 0; i < table.height; ++i) {
-            const int r = table.row_of(i);  // a row this long has a tail
-            if (!write(heads[r].data(), heads[r].size()) || !write_repeated(tails[r], units - 1) ||
+            const int r = table.row_of(i);
+            if (!write(heads[r].data(), heads[r].size()) ||
+                !write_repeated(blocks[r], tails[r].size(), units - 1) ||
                 !write(lasts[r].data(), lasts[r].size()))
                 return false;
         }
@@ -133,7 +144,8 @@ bool print(const Table& table) {
     const int below = table.height - table.k, period = table.period();
     std::string whole;  // one period of the rows below the head block
     for (int r = 0; below >= period && r < period; ++r) whole += texts[table.k + r];
-    if (!write_repeated(whole, static_cast<unsigned long long>(below / period))) return false;
+    const auto periods = static_cast<unsigned long long>(below / period);
+    if (!write_repeated(block_of(whole, periods), whole.size(), periods)) return false;
     for (int r = 0; r < below % period; ++r) {
         if (!write(texts[table.k + r].data(), texts[table.k + r].size())) return false;
     }
