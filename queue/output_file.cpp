@@ -137,16 +137,17 @@ bool open_new_file() {
         const std::size_t slash = target.rfind('/') + 1;  // 0 where there is none
         std::string path = target.substr(0, slash) + "." + target.substr(slash) + ".XXXXXX";
         if ((fd = mkstemp(&path[0])) < 0) return false;
-        name_new_file(path);
+        if (!name_new_file(path)) {  // a stop could not remove it
+            unlink(path.c_str());
+            return false;
+        }
         if (!exists) {  // mkstemp's 0600, as a new file would be
             const mode_t mask = umask(0);
             umask(mask);
             status.st_mode = 0666 & ~mask;
         }
-        fchmod(fd, status.st_mode & 07777);
-    } else if (exists) {
-        fchmod(fd, status.st_mode & 07777);
     }
+    if (exists || named[0] != '\0') fchmod(fd, status.st_mode & 07777);
     if (fd == STDOUT_FILENO) fd = dup(fd);  // standard output was closed
     if (fd < 0 || dup2(fd, STDOUT_FILENO) < 0) return false;
     if (named[0] != '\0') {
@@ -186,11 +187,12 @@ bool open_output(const char* name) {
     // A link to a regular file is followed; anything but a regular file or
     // none is written in place, and a folder refused as opening it would.
     struct stat status;
-    if (stat(name, &status) == 0 && S_ISDIR(status.st_mode)) {
+    const bool exists = stat(name, &status) == 0;
+    if (exists && S_ISDIR(status.st_mode)) {
         errno = EISDIR;
         return false;
     }
-    in_place = stat(name, &status) == 0 ? !S_ISREG(status.st_mode) : lstat(name, &status) == 0;
+    in_place = exists ? !S_ISREG(status.st_mode) : lstat(name, &status) == 0;
     if (!in_place) {
         if (char* path = realpath(name, nullptr)) {
             target = path;
