@@ -98,14 +98,22 @@ std::uint64_t mixed(std::uint64_t sum, int u, int v) {
 
 [[noreturn]] void changed() { fail(input_name, "changed while it was read"); }
 
-// Reads the file again from its start, to its edges: its header must be
-// what it was.
-void read_again(int n, int m) {
+// Reads the file again from its start, handing its edges to add(ends,
+// count, first) as read_batches does: its header must be what it was, and
+// its edges those that `checksum` sums.
+template <class F>
+void read_batches_again(int n, int m, std::uint64_t checksum, F add) {
     errno = 0;
     if (std::fseek(stdin, 0, SEEK_SET) != 0) fail(input_name, failed("cannot read again"));
     restart_input();
     const int again_n = read_int("n"), again_m = std::max(read_int("m"), 0);
     if (again_n != n || again_m != m) changed();
+    std::uint64_t again = 0;
+    read_batches(n, m, [&](const int* ends, int count, int first) {
+        add(ends, count, first);
+        for (int x = 0; x < count; ++x) again = mixed(again, ends[2 * x], ends[2 * x + 1]);
+    });
+    if (again != checksum) changed();
 }
 
 }  // namespace
@@ -140,13 +148,9 @@ Laid read_graph(int n, int m, int bound, const Plan& how) {
     auto [offsets, room] = degrees.finish();
     Layout layout(n, m, std::move(offsets), std::move(room));
     if (reread) {
-        read_again(n, m);
-        std::uint64_t again = 0;
-        read_edges(n, m, [&](int u, int v, int) {
-            layout.add(u, v);
-            again = mixed(again, u, v);
+        read_batches_again(n, m, laid.checksum, [&](const int* batch, int count, int) {
+            for (int x = 0; x < count; ++x) layout.add(batch[2 * x], batch[2 * x + 1]);
         });
-        if (again != laid.checksum) changed();
     } else {
         for (std::size_t x = 0; x < ends; x += 2)
             layout.add(static_cast<int>(laid.held[x]), static_cast<int>(laid.held[x + 1]));
@@ -182,11 +186,8 @@ void answer_again(int n, int m, const Laid& laid, Answer& answer) {
         hand_on(answer, laid.ends, m, 0);
         return;
     }
-    read_again(n, m);
-    std::uint64_t again = 0;
-    read_batches(n, m, [&](const int* ends, int count, int first) {
+    read_batches_again(n, m, laid.checksum, [&](const int* ends, int count, int first) {
         hand_on(answer, ends, count, first);
-        for (int x = 0; x < count; ++x) again = mixed(again, ends[2 * x], ends[2 * x + 1]);
     });
-    if (again != laid.checksum || !answer.whole()) changed();
+    if (!answer.whole()) changed();
 }
