@@ -38,12 +38,15 @@ bool input_rereadable() {
 
 namespace {
 
-// The index of `number`, one end of edge `e` (0-based).
-int vertex(int number, int e, int n) {
-    if (number < 1 || number > n) {
-        fail(input_name, label("edge", e + 1) + ": vertex " + std::to_string(number) +
-                             " is outside 1.." + std::to_string(n));
-    }
+[[noreturn]] void outside(int number, int e, int n) {
+    fail(input_name, label("edge", e + 1) + ": vertex " + std::to_string(number) +
+                         " is outside 1.." + std::to_string(n));
+}
+
+// The index of `number`, one end of edge `e` (0-based). Inline, its fault
+// apart: it is called for every end of every reading.
+inline int vertex(int number, int e, int n) {
+    if (number < 1 || number > n) outside(number, e, n);
     return number - 1;
 }
 
@@ -87,13 +90,30 @@ void read_edges(int n, int m, F add) {
     });
 }
 
-// The edges read, as one number: each edge's ends mixed into it in turn, so
-// that a file read again is known to hold the same edges in the same order.
-std::uint64_t mixed(std::uint64_t sum, int u, int v) {
-    const std::uint64_t edge =
-        std::uint64_t{static_cast<std::uint32_t>(u)} << 32 | static_cast<std::uint32_t>(v);
-    sum = (sum + edge) * 0x9e3779b97f4a7c15;
+// One edge mixed into a sum.
+std::uint64_t mixed(std::uint64_t sum, const int* edge) {
+    const std::uint64_t ends = std::uint64_t{static_cast<std::uint32_t>(edge[0])} << 32 |
+                               static_cast<std::uint32_t>(edge[1]);
+    sum = (sum + ends) * 0x9e3779b97f4a7c15;
     return sum ^ sum >> 29;
+}
+
+// The edges read, as one number, a batch at a time: each edge mixed into
+// one of four sums in turn, and the sums into `sum`, so that a file read
+// again is known to hold the same edges in the same order. Four sums, as
+// one's chain of multiplications would hold a reading back by a few ns an
+// edge.
+std::uint64_t mixed(std::uint64_t sum, const int* ends, int count) {
+    std::uint64_t a = sum, b = ~sum, c = sum + 1, d = sum + 2;
+    int x = 0;
+    for (; x + 4 <= count; x += 4) {
+        a = mixed(a, ends + 2 * x);
+        b = mixed(b, ends + 2 * x + 2);
+        c = mixed(c, ends + 2 * x + 4);
+        d = mixed(d, ends + 2 * x + 6);
+    }
+    for (; x < count; ++x) a = mixed(a, ends + 2 * x);
+    return ((a * 3 + b) * 3 + c) * 3 + d;
 }
 
 [[noreturn]] void changed() { fail(input_name, "changed while it was read"); }
@@ -111,7 +131,7 @@ void read_batches_again(int n, int m, std::uint64_t checksum, F add) {
     std::uint64_t again = 0;
     read_batches(n, m, [&](const int* ends, int count, int first) {
         add(ends, count, first);
-        for (int x = 0; x < count; ++x) again = mixed(again, ends[2 * x], ends[2 * x + 1]);
+        again = mixed(again, ends, count);
     });
     if (again != checksum) changed();
 }
@@ -132,30 +152,47 @@ Laid read_graph(int n, int m, int bound, const Plan& how) {
         return laid;
     }
     const bool reread = how.way == Way::reread;  // else the ends are held
-    Degrees degrees(n, Room<std::uint32_t>(static_cast<std::size_t>(n) + 1),
-                    Room<std::uint16_t>(static_cast<std::size_t>(bin_bytes(n)) / 2));
     if (!reread) laid.held.reserve(2 * static_cast<std::size_t>(bound));
-    read_edges(n, m, [&](int u, int v, int) {
-        degrees.add(u, v);
-        if (reread) {
-            laid.checksum = mixed(laid.checksum, u, v);
-        } else {
-            laid.held.push_back(static_cast<std::uint32_t>(u));
-            laid.held.push_back(static_cast<std::uint32_t>(v));
-        }
-    });
-    phase_done("read");
-    auto [offsets, room] = degrees.finish();
-    Layout layout(n, m, std::move(offsets), std::move(room));
-    if (reread) {
-        read_batches_again(n, m, laid.checksum, [&](const int* batch, int count, int) {
-            for (int x = 0; x < count; ++x) layout.add(batch[2 * x], batch[2 * x + 1]);
+    // Each edge to counter.add(u, v), and the checksum or the ends held.
+    const auto first = [&](auto& counter) {
+        read_batches(n, m, [&](const int* batch, int count, int) {
+            for (int x = 0; x < 2 * count; x += 2) counter.add(batch[x], batch[x + 1]);
+            if (reread)
+                laid.checksum = mixed(laid.checksum, batch, count);
+            else
+                laid.held.insert(laid.held.end(), batch, batch + 2 * count);
         });
-    } else {
-        for (std::size_t x = 0; x < ends; x += 2)
-            layout.add(static_cast<int>(laid.held[x]), static_cast<int>(laid.held[x + 1]));
-        laid.ends = laid.held.data();
+        phase_done("read");
+    };
+    // Each edge again to layout.add(u, v).
+    const auto second = [&](auto& layout) {
+        if (reread) {
+            read_batches_again(n, m, laid.checksum, [&](const int* batch, int count, int) {
+                for (int x = 0; x < 2 * count; x += 2) layout.add(batch[x], batch[x + 1]);
+            });
+        } else {
+            for (std::size_t x = 0; x < ends; x += 2)
+                layout.add(static_cast<int>(laid.held[x]), static_cast<int>(laid.held[x + 1]));
+            laid.ends = laid.held.data();
+        }
+    };
+    // The bins' room, which the search then takes for its states. Records
+    // where they fit: they need no count of each vertex's ends.
+    const std::size_t room = static_cast<std::size_t>(bin_bytes(n));
+    if (records_fit(n)) {
+        Tally tally(n, m);
+        first(tally);
+        RecordLayout layout(tally, Room<std::uint32_t>(room / 4));
+        second(layout);
+        std::tie(laid.graph, laid.states) = layout.finish();
+        return laid;
     }
+    Degrees degrees(n, Room<std::uint32_t>(static_cast<std::size_t>(n) + 1),
+                    Room<std::uint16_t>(room / 2));
+    first(degrees);
+    auto [offsets, bins] = degrees.finish();
+    Layout layout(n, m, std::move(offsets), std::move(bins));
+    second(layout);
     std::tie(laid.graph, laid.states) = layout.finish();
     return laid;
 }

@@ -206,3 +206,93 @@ private:
     std::vector<Part> parts_;
     std::uint32_t capacity_;  // of a part's bin
 };
+
+// Where a vertex's place within its part and a neighbour fit in 32 bits
+// together (vertex indices of at most 24 bits), the rows are laid out as
+// records, without counting each vertex's ends first: the first going-over
+// counts the ends of each part of 2^shift vertices (Tally); the second
+// writes each end as a record of 4 bytes, its vertex's place within the
+// part above its neighbour, at the next place of its part's own rows,
+// through a bin for each run of parts, so that the records go to a few
+// places at once, each written in order; each part is then ordered in
+// place by vertex, in the caches (RecordLayout). The bins take at most
+// `record_bin_bytes` of the room that the search then takes for its
+// states, and the parts are ordered through that room.
+//
+// Cost: O(1) an end each time the edges are gone over, and O(1) an end and
+// a vertex to order. Memory: the rows' own, the room, and 12 bytes a part
+// (at most 2^16 parts) and 4 a vertex of a part.
+bool records_fit(int n);
+
+const std::size_t record_bin_bytes = 4 << 20;
+
+// Parts of 2^shift vertices for the records of n vertices and m edges: as
+// many as a record has room for beside a neighbour, and no more than take
+// about `part` bytes of rows on average; at most 2^16 parts.
+int record_shift(int n, unsigned long long m, std::size_t part = part_bytes);
+
+// The first going-over: each part's ends.
+class Tally {
+public:
+    Tally(int n, int m, std::size_t part = part_bytes);
+    static unsigned long long bytes(unsigned long long n, unsigned long long m,
+                                    std::size_t part = part_bytes);
+
+    void add(int u, int v) {
+        ++ends_[static_cast<std::size_t>(u) >> shift_];
+        ++ends_[static_cast<std::size_t>(v) >> shift_];
+    }
+
+private:
+    friend class RecordLayout;
+
+    int n_, m_, shift_;
+    std::vector<std::uint32_t> ends_;  // of each part; 2m < 2^32
+};
+
+// The second going-over, then each part ordered. A part is written within
+// its own rows only, whatever is added.
+class RecordLayout {
+public:
+    RecordLayout(const Tally& tally, Room<std::uint32_t> room,
+                 std::size_t bin_bytes = record_bin_bytes);
+
+    void add(int u, int v) {
+        assert(bins_ != nullptr);  // not finished
+        put(u, v);
+        put(v, u);
+    }
+
+    // The rows, once every edge is added, and the room for the search's
+    // states: the rows of the edges added where they are the edges counted,
+    // each row in some order; else the parts hold records, which the
+    // caller, knowing the edges changed, does not search.
+    std::pair<Graph, Room<std::int32_t>> finish();
+
+    // Beside the rows and the room.
+    static unsigned long long table_bytes(unsigned long long n, unsigned long long m,
+                                          std::size_t part = part_bytes);
+
+private:
+    struct Part {
+        std::uint32_t next, end;  // its next place, and where its rows end
+    };
+
+    // Vertex x's end, `other`, into the bin of x's run of parts.
+    void put(int x, int other) {
+        const std::size_t b = static_cast<std::size_t>(x) >> bin_shift_;
+        std::uint32_t& size = sizes_[b];
+        bins_[b * capacity_ + size] =
+            std::uint64_t{static_cast<std::uint32_t>(x)} << 32 | static_cast<std::uint32_t>(other);
+        if (++size == capacity_) empty(b);
+    }
+    void empty(std::size_t b);
+    void order(std::size_t p, std::uint32_t begin, std::uint32_t* next, std::uint32_t* aside);
+
+    int n_, shift_, bits_, bin_shift_;
+    Room<std::uint32_t> offsets_, adj_, room_;
+    std::vector<Part> parts_;
+    std::uint64_t* bins_;               // in the room
+    std::vector<std::uint32_t> sizes_;  // of each bin
+    std::uint32_t capacity_;            // of a bin
+};

@@ -75,34 +75,46 @@ TEST(MoveBits, MatchesAnOrderedSet) {
 
 using Edges = std::vector<std::pair<int, int>>;  // 0-based ends
 
-// Each vertex's row of `graph` as `rows` has it.
-void expect_rows(const Graph& graph, const std::vector<std::vector<std::uint32_t>>& rows) {
+// Each vertex's row of `graph` as `rows` has it, in any order.
+void expect_rows(const Graph& graph, std::vector<std::vector<std::uint32_t>> rows) {
     ASSERT_EQ(graph.offsets[0], 0u);
     for (int v = 0; v < graph.n; ++v) {
         ASSERT_EQ(graph.degree(v), rows[v].size()) << "vertex " << v;
-        for (std::size_t j = 0; j < rows[v].size(); ++j)
-            ASSERT_EQ(graph.adj[graph.offsets[v] + j], rows[v][j])
-                << "vertex " << v << ", end " << j;
+        std::vector<std::uint32_t> row(graph.adj.get() + graph.offsets[v],
+                                       graph.adj.get() + graph.offsets[v + 1]);
+        std::sort(row.begin(), row.end());
+        std::sort(rows[v].begin(), rows[v].end());
+        ASSERT_EQ(row, rows[v]) << "vertex " << v;
     }
 }
 
-// The rows as Degrees counts the edges `counted` and Layout lays out those
-// `added`, in parts of `part` bytes, its bins in `bin_bytes`.
-Graph lay(int n, const Edges& counted, const Edges& added, std::size_t part,
+// The rows as the edges `counted` are counted and those `added` laid out,
+// in parts of `part` bytes, the bins in `bin_bytes`: through each vertex's
+// count and bins a part, or as records.
+Graph lay(bool records, int n, const Edges& counted, const Edges& added, std::size_t part,
           std::size_t bin_bytes) {
+    const int m = static_cast<int>(counted.size());
+    if (records) {
+        Tally tally(n, m, part);
+        for (const auto& [u, v] : counted) tally.add(u, v);
+        RecordLayout layout(tally, Room<std::uint32_t>(bin_bytes / 4), bin_bytes);
+        for (const auto& [u, v] : added) layout.add(u, v);
+        return layout.finish().first;
+    }
     Degrees degrees(n, Room<std::uint32_t>(static_cast<std::size_t>(n) + 1),
                     Room<std::uint16_t>(bin_bytes / 2));
     for (const auto& [u, v] : counted) degrees.add(u, v);
     auto [offsets, room] = degrees.finish();
-    Layout layout(n, static_cast<int>(counted.size()), std::move(offsets), std::move(room), part);
+    Layout layout(n, m, std::move(offsets), std::move(room), part);
     for (const auto& [u, v] : added) layout.add(u, v);
     return layout.finish().first;
 }
 
-// Graphs of every shape that the layout treats apart, each against rows
+// Graphs of every shape that the layouts treat apart, each against rows
 // picked out naively: parts of one group and of many, empty stretches of
 // vertices, a hub with a part of its own, parallel edges, and bins that are
-// emptied after every few ends or only at the end.
+// emptied after every few ends or only at the end; as records, parts
+// ordered through the bins' room or, larger, within themselves.
 TEST(Layout, MatchesRowsBuiltNaively) {
     const struct {
         const char* what;
@@ -134,7 +146,10 @@ TEST(Layout, MatchesRowsBuiltNaively) {
             rows[u].push_back(static_cast<std::uint32_t>(v));
             rows[v].push_back(static_cast<std::uint32_t>(u));
         }
-        expect_rows(lay(c.n, edges, edges, c.part, c.bins), rows);
+        for (const bool records : {false, true}) {
+            SCOPED_TRACE(records ? "as records" : "through each vertex's count");
+            expect_rows(lay(records, c.n, edges, edges, c.part, c.bins), rows);
+        }
     }
 }
 
@@ -158,8 +173,10 @@ TEST(Layout, WritesOnlyWithinItsRows) {
         fewer.pop_back();
         more.push_back({n - 2, n - 1});
         for (const Edges* edges : {&moved, &fewer, &more}) {
-            const Graph graph = lay(n, counted, *edges, 1024, 256);
-            EXPECT_EQ(graph.adj.size(), 2 * counted.size());
+            for (const bool records : {false, true}) {
+                const Graph graph = lay(records, n, counted, *edges, 1024, 256);
+                EXPECT_EQ(graph.adj.size(), 2 * counted.size());
+            }
         }
     }
 }

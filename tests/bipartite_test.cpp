@@ -106,7 +106,7 @@ TEST(Bipartite, RefusesAGraphBeyondItsAddressSpace) {
         std::filesystem::resize_file(folder.dir() / "bipartite.in", 40000000);
         expect_refusal(folder.run(PROGRAM, "bipartite.out", small),
                        "bipartite: bipartite.in: a graph of 2000000000 vertices and 10000000 "
-                       "edges needs 401.6 MB; ");
+                       "edges needs 401.8 MB; ");
     }
     for (const char* header : {"2 500000000", "2 2147483647"}) {
         folder.write("bipartite.in", header + std::string("\n1 2\n"));
