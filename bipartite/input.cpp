@@ -182,7 +182,7 @@ Laid read_graph(int n, int m, int bound, const Plan& how) {
     if (records_fit(n)) {
         Tally tally(n, m);
         first(tally);
-        RecordLayout layout(tally, Room<std::uint32_t>(room / 4));
+        RecordLayout layout(std::move(tally), Room<std::uint32_t>(room / 4));
         second(layout);
         std::tie(laid.graph, laid.states) = layout.finish();
         return laid;

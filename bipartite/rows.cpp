@@ -106,12 +106,12 @@ int bin_shift(int n, int part_shift) {
 
 }  // namespace
 
-bool records_fit(int n) { return vertex_bits(n) <= 24; }
+bool records_fit(int n) { return vertex_bits(n) <= 27; }
 
 int record_shift(int n, unsigned long long m, std::size_t part) {
     const int bits = vertex_bits(n);
     const unsigned long long rows = Room<std::uint32_t>::bytes(2 * m);
-    const int least = std::max(bits - 16, 0);
+    const int least = std::max(bits - 22, 0);
     int shift = std::min(32 - bits, bits);
     while (shift > least && (rows << shift) / static_cast<unsigned>(n) > part) --shift;
     return shift;
@@ -129,7 +129,8 @@ unsigned long long Tally::bytes(unsigned long long n, unsigned long long m, std:
     return Room<std::uint32_t>::bytes(((n - 1) >> record_shift(static_cast<int>(n), m, part)) + 1);
 }
 
-RecordLayout::RecordLayout(const Tally& tally, Room<std::uint32_t> room, std::size_t bin_bytes)
+// The tally's memory is given back once the parts' places are worked out.
+RecordLayout::RecordLayout(Tally tally, Room<std::uint32_t> room, std::size_t bin_bytes)
     : n_(tally.n_),
       shift_(tally.shift_),
       bits_(vertex_bits(tally.n_)),
@@ -148,9 +149,13 @@ RecordLayout::RecordLayout(const Tally& tally, Room<std::uint32_t> room, std::si
     // A bin an end at least (the program's room holds 2^13 of them a bin).
     const std::size_t room_ends = room_.size() / 2;
     if (room_ends < sizes_.size()) room_ = Room<std::uint32_t>(2 * sizes_.size());
-    capacity_ = static_cast<std::uint32_t>(
-        std::max(std::min(room_.size() / 2, bin_bytes / sizeof(std::uint64_t)) / sizes_.size(),
-                 std::size_t{1}));
+    // Bins of 16 ends a part and more, as far as the room holds them (at
+    // 10^8 vertices the whole room): a bin's ends then fill about a line of
+    // each part's rows that they go to, not one place of it each.
+    const std::size_t wanted = std::max<std::size_t>(16 * parts_.size(), 1 << 16);
+    capacity_ = static_cast<std::uint32_t>(std::max(
+        std::min({room_.size() / 2, bin_bytes / sizeof(std::uint64_t), wanted}) / sizes_.size(),
+        std::size_t{1}));
     bins_ = room_.begin_as<std::uint64_t>(capacity_ * sizes_.size());
 }
 
@@ -158,9 +163,8 @@ unsigned long long RecordLayout::table_bytes(unsigned long long n, unsigned long
                                              std::size_t part) {
     const int shift = record_shift(static_cast<int>(n), m, part);
     const unsigned long long parts = ((n - 1) >> shift) + 1, vertices = 1ULL << shift;
-    // The tally and the parts, then the places of a part's vertices.
-    return Tally::bytes(n, m, part) + parts * sizeof(Part) +
-           Room<std::uint32_t>::bytes(vertices + 1);
+    // The parts, then the places of a part's vertices.
+    return parts * sizeof(Part) + Room<std::uint32_t>::bytes(vertices + 1);
 }
 
 // Each end at its part's next place, as a record; where the edges are not
@@ -168,12 +172,15 @@ unsigned long long RecordLayout::table_bytes(unsigned long long n, unsigned long
 void RecordLayout::empty(std::size_t b) {
     const std::uint64_t* const bin = bins_ + b * capacity_;
     std::uint32_t* const adj = adj_.get();
-    const std::uint32_t low = (std::uint32_t{1} << shift_) - 1;
-    for (std::uint32_t j = 0; j < sizes_[b]; ++j) {
+    Part* const parts = parts_.data();
+    // In locals: the rows written might alias the members, as the compiler sees them.
+    const int shift = shift_, bits = bits_;
+    const std::uint32_t low = (std::uint32_t{1} << shift) - 1, size = sizes_[b];
+    for (std::uint32_t j = 0; j < size; ++j) {
         const auto x = static_cast<std::uint32_t>(bin[j] >> 32);
-        Part& part = parts_[x >> shift_];
+        Part& part = parts[x >> shift];
         if (part.next < part.end)
-            adj[part.next++] = (x & low) << bits_ | static_cast<std::uint32_t>(bin[j]);
+            adj[part.next++] = (x & low) << bits | static_cast<std::uint32_t>(bin[j]);
     }
     sizes_[b] = 0;
 }

@@ -1,15 +1,24 @@
 // Each vertex's row of neighbours, 4 bytes an end, laid out in the memory
 // where it stays, without a miss to memory for each end. The edges are gone
-// over twice (the file read again, or the ends held in memory): the first
-// time counts each vertex's ends, into the offsets of its row; the second
-// writes each end at its place. Both go through small bins, one for each
-// block of vertices: a bin that fills is emptied into its block, whose
-// counts, or rows and places, stay in the caches while it is (propagation
+// over twice (the file read again, or the ends held in memory), and
+// written through small bins, each of which, once full, is emptied into a
+// stretch of the rows that stays in the caches while it is (propagation
 // blocking). The bins take the room that the search then takes for its
-// states, so no page is taken twice.
+// states, so no page is taken twice. Two ways:
 //
-// Cost: O(1) an end each time the edges are gone over; O(n) for the offsets.
-// Memory: the rows' own 4 bytes an end and 4 a vertex, and the bins' room.
+// - As records (Tally, RecordLayout), where a vertex's place within its
+//   part and a neighbour fit in 32 bits together: vertex indices of at most
+//   27 bits, parts of 32 vertices and more. The first going-over counts each
+//   part's ends; the second writes each end as a record, its vertex's place
+//   in the part above its neighbour, at its part's next place, so that each
+//   part is written in order; each part is then ordered by vertex in place.
+// - Through each vertex's count (Degrees, Layout), for more vertices: the
+//   first going-over counts each vertex's ends into the offsets of its row;
+//   the second writes each end at its vertex's next place.
+//
+// Cost: O(1) an end each time the edges are gone over; O(n) for the offsets;
+// as records, O(1) an end more to order. Memory: the rows' own 4 bytes an
+// end and 4 a vertex, and the bins' room; as records, 8 bytes a part.
 #pragma once
 
 #include <algorithm>
@@ -93,7 +102,7 @@ private:
 };
 
 // A graph laid out for the search: vertex i's row is adj[offsets[i]] to
-// adj[offsets[i + 1] - 1], its neighbours in the order the edges were read.
+// adj[offsets[i + 1] - 1], its neighbours in some order.
 // 2m < 2^32 ends in all; `adj` may hold more after them (numbering.h).
 struct Graph {
     int n = 0;
@@ -207,28 +216,12 @@ private:
     std::uint32_t capacity_;  // of a part's bin
 };
 
-// Where a vertex's place within its part and a neighbour fit in 32 bits
-// together (vertex indices of at most 24 bits), the rows are laid out as
-// records, without counting each vertex's ends first: the first going-over
-// counts the ends of each part of 2^shift vertices (Tally); the second
-// writes each end as a record of 4 bytes, its vertex's place within the
-// part above its neighbour, at the next place of its part's own rows,
-// through a bin for each run of parts, so that the records go to a few
-// places at once, each written in order; each part is then ordered in
-// place by vertex, in the caches (RecordLayout). The bins take at most
-// `record_bin_bytes` of the room that the search then takes for its
-// states, and the parts are ordered through that room.
-//
-// Cost: O(1) an end each time the edges are gone over, and O(1) an end and
-// a vertex to order. Memory: the rows' own, the room, and 12 bytes a part
-// (at most 2^16 parts) and 4 a vertex of a part.
+// Whether the rows of n vertices are laid out as records.
 bool records_fit(int n);
-
-const std::size_t record_bin_bytes = 4 << 20;
 
 // Parts of 2^shift vertices for the records of n vertices and m edges: as
 // many as a record has room for beside a neighbour, and no more than take
-// about `part` bytes of rows on average; at most 2^16 parts.
+// about `part` bytes of rows on average; at most 2^22 parts.
 int record_shift(int n, unsigned long long m, std::size_t part = part_bytes);
 
 // The first going-over: each part's ends.
@@ -250,12 +243,14 @@ private:
     std::vector<std::uint32_t> ends_;  // of each part; 2m < 2^32
 };
 
-// The second going-over, then each part ordered. A part is written within
-// its own rows only, whatever is added.
+// The second going-over, through a bin for each run of parts, 256 runs in
+// all; then each part ordered in the caches, through the bins' room, or
+// within itself if it is larger (a hub's). A part is written within its
+// own rows only, whatever is added.
 class RecordLayout {
 public:
-    RecordLayout(const Tally& tally, Room<std::uint32_t> room,
-                 std::size_t bin_bytes = record_bin_bytes);
+    // The bins in `room`, in at most `bin_bytes` of it.
+    RecordLayout(Tally tally, Room<std::uint32_t> room, std::size_t bin_bytes = SIZE_MAX);
 
     void add(int u, int v) {
         assert(bins_ != nullptr);  // not finished

@@ -75,16 +75,23 @@ TEST(MoveBits, MatchesAnOrderedSet) {
 
 using Edges = std::vector<std::pair<int, int>>;  // 0-based ends
 
+// The rows that edges give, of the vertices that they touch.
+using Rows = std::map<int, std::vector<std::uint32_t>>;
+
 // Each vertex's row of `graph` as `rows` has it, in any order.
-void expect_rows(const Graph& graph, std::vector<std::vector<std::uint32_t>> rows) {
+void expect_rows(const Graph& graph, Rows rows) {
     ASSERT_EQ(graph.offsets[0], 0u);
     for (int v = 0; v < graph.n; ++v) {
-        ASSERT_EQ(graph.degree(v), rows[v].size()) << "vertex " << v;
         std::vector<std::uint32_t> row(graph.adj.get() + graph.offsets[v],
                                        graph.adj.get() + graph.offsets[v + 1]);
         std::sort(row.begin(), row.end());
-        std::sort(rows[v].begin(), rows[v].end());
-        ASSERT_EQ(row, rows[v]) << "vertex " << v;
+        const auto it = rows.find(v);
+        if (it == rows.end()) {
+            ASSERT_TRUE(row.empty()) << "vertex " << v;
+            continue;
+        }
+        std::sort(it->second.begin(), it->second.end());
+        ASSERT_EQ(row, it->second) << "vertex " << v;
     }
 }
 
@@ -97,7 +104,7 @@ Graph lay(bool records, int n, const Edges& counted, const Edges& added, std::si
     if (records) {
         Tally tally(n, m, part);
         for (const auto& [u, v] : counted) tally.add(u, v);
-        RecordLayout layout(tally, Room<std::uint32_t>(bin_bytes / 4), bin_bytes);
+        RecordLayout layout(std::move(tally), Room<std::uint32_t>(bin_bytes / 4), bin_bytes);
         for (const auto& [u, v] : added) layout.add(u, v);
         return layout.finish().first;
     }
@@ -132,12 +139,14 @@ TEST(Layout, MatchesRowsBuiltNaively) {
         {"a hub, bins of a few ends", 100000, 50000, 2048, 32, 40, 100000},
         {"stretches of vertices without ends", 3000000, 1000, 256, 4096, 0, 100},
         {"ends spread thin over 2^16 vertices and more", 300000, 2000, 1 << 20, 1 << 20, 0, 300000},
+        {"vertices of 26 bits, records of parts of 64", 40000000, 30000, 1 << 20, 4096, 20,
+         40000000},
     };
     std::mt19937 random(12);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Edges edges(c.m);
-        std::vector<std::vector<std::uint32_t>> rows(c.n);
+        Rows rows;
         for (auto& [u, v] : edges) {
             const auto draw = [&] { return c.n - 1 - static_cast<int>(random() % c.among); };
             u = static_cast<int>(random() % 100) < c.hub_share ? c.n / 3 : draw();
@@ -210,7 +219,7 @@ TEST(Numbering, MatchesARankingOfTheVerticesTouched) {
         for (const auto& [u, v] : edges) rank.emplace(u, 0), rank.emplace(v, 0);
         int next = 0;
         for (auto& [vertex, place] : rank) place = next++;
-        std::vector<std::vector<std::uint32_t>> rows(rank.size());
+        Rows rows;
         std::vector<std::uint32_t> ranked;  // the ends, each its vertex's rank
         Numbering ends(2 * edges.size());
         for (const auto& [u, v] : edges) {
