@@ -135,6 +135,8 @@ RecordLayout::RecordLayout(Tally tally, Room<std::uint32_t> room, std::size_t bi
       shift_(tally.shift_),
       bits_(vertex_bits(tally.n_)),
       bin_shift_(bin_shift(tally.n_, tally.shift_)),
+      low_((std::uint32_t{1} << shift_) - 1),
+      direct_(tally.ends_.size() <= 4096),
       offsets_(static_cast<std::size_t>(tally.n_) + 1),
       adj_(2 * static_cast<std::size_t>(tally.m_)),
       room_(std::move(room)),
@@ -171,17 +173,8 @@ unsigned long long RecordLayout::table_bytes(unsigned long long n, unsigned long
 // those counted, a place past the part's rows is not written.
 void RecordLayout::empty(std::size_t b) {
     const std::uint64_t* const bin = bins_ + b * capacity_;
-    std::uint32_t* const adj = adj_.get();
-    Part* const parts = parts_.data();
-    // In locals: the rows written might alias the members, as the compiler sees them.
-    const int shift = shift_, bits = bits_;
-    const std::uint32_t low = (std::uint32_t{1} << shift) - 1, size = sizes_[b];
-    for (std::uint32_t j = 0; j < size; ++j) {
-        const auto x = static_cast<std::uint32_t>(bin[j] >> 32);
-        Part& part = parts[x >> shift];
-        if (part.next < part.end)
-            adj[part.next++] = (x & low) << bits | static_cast<std::uint32_t>(bin[j]);
-    }
+    for (std::uint32_t j = 0; j < sizes_[b]; ++j)
+        write(static_cast<std::uint32_t>(bin[j] >> 32), static_cast<std::uint32_t>(bin[j]));
     sizes_[b] = 0;
 }
 

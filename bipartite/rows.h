@@ -273,18 +273,32 @@ private:
         std::uint32_t next, end;  // its next place, and where its rows end
     };
 
-    // Vertex x's end, `other`, into the bin of x's run of parts.
+    // Vertex x's end, `other`, into the bin of x's run of parts; or, where
+    // the parts are few enough that their next places stay in the caches,
+    // straight to its part.
     void put(int x, int other) {
+        if (direct_) {
+            write(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(other));
+            return;
+        }
         const std::size_t b = static_cast<std::size_t>(x) >> bin_shift_;
         std::uint32_t& size = sizes_[b];
         bins_[b * capacity_ + size] =
             std::uint64_t{static_cast<std::uint32_t>(x)} << 32 | static_cast<std::uint32_t>(other);
         if (++size == capacity_) empty(b);
     }
+    // Vertex x's end as a record at its part's next place; where the edges
+    // are not those counted, a place past the part's rows is not written.
+    void write(std::uint32_t x, std::uint32_t other) {
+        Part& part = parts_[x >> shift_];
+        if (part.next < part.end) adj_[part.next++] = (x & low_) << bits_ | other;
+    }
     void empty(std::size_t b);
     void order(std::size_t p, std::uint32_t begin, std::uint32_t* next, std::uint32_t* aside);
 
     int n_, shift_, bits_, bin_shift_;
+    std::uint32_t low_;  // a vertex's place in its part, of its index
+    bool direct_;
     Room<std::uint32_t> offsets_, adj_, room_;
     std::vector<Part> parts_;
     std::uint64_t* bins_;               // in the room
