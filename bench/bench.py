@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Times each program at its input limits, and draws how its cost grows.
 
-Usage: bench/bench.py [PROGRAM ...] [--runs N] [--huge DIR] [--phases]
+Usage: bench/bench.py [PROGRAM ...] [--runs N] [--huge DIR [--friendster]] [--phases]
        bench/bench.py [PROGRAM ...] --draw SVG [--runs N] [--huge DIR]
        bench/bench.py --draw SVG --figures JSON
 
@@ -12,7 +12,9 @@ times (default 5) and prints the median, lowest and highest wall time,
 the peak resident memory, the size of the output file and, for the
 smaller bipartite graphs, the number of moves of its search. --huge DIR adds bipartite at 10^8 vertices and
 2*10^8 edges, whose input of about 3.5 GB is written to DIR (outside the
-work tree) and removed after its runs. --phases also builds bipartite with
+work tree) and removed after its runs; with --friendster, also an R-MAT
+graph of Friendster's size (2^26 vertices, 1,806,067,135 edges, 32 GB of
+text, about 12 minutes to write), run once. --phases also builds bipartite with
 its phase times (in build-phases/) and runs each bipartite case once more
 there, printing the time and page faults of each of its phases.
 
@@ -121,7 +123,7 @@ def graph(*args):
     return write
 
 
-def bipartite_cases(huge):
+def bipartite_cases(huge, friendster=False):
     for n, m in ((100000, 200000), (100000, 1000000), (1000000, 2000000), (2000, 200000)):
         rng = random.Random(m + n)
         edges = []
@@ -144,6 +146,8 @@ def bipartite_cases(huge):
     yield "bipartite R-MAT 2^22 m=2^26", graph("rmat", 22, 2**26, 1), ""
     if huge:
         yield "bipartite n=10^8 m=2*10^8", graph(10**8, 2 * 10**8, 3), ""
+    if huge and friendster:
+        yield "bipartite R-MAT 2^26 m=1806067135", graph("rmat", 26, 1806067135, 1), "run once"
 
 
 def minimal_cases():
@@ -358,6 +362,8 @@ def main():
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--huge", type=Path, metavar="DIR",
                         help="also bipartite at 10^8 vertices, its input written to DIR")
+    parser.add_argument("--friendster", action="store_true",
+                        help="with --huge: also an R-MAT graph of Friendster's size, in DIR")
     parser.add_argument("--phases", action="store_true",
                         help="also each bipartite phase's times, from a build that prints them")
     parser.add_argument("--draw", type=Path, metavar="SVG",
@@ -409,11 +415,14 @@ def main():
         return
 
     for program in args.programs:
-        cases = CASES[program](args.huge) if program == "bipartite" else CASES[program]()
+        cases = (bipartite_cases(args.huge, args.friendster) if program == "bipartite"
+                 else CASES[program]())
         for name, write, note in cases:
-            base, clear = place(name.startswith("bipartite n=10^8"),
+            once = "2^26" in name
+            base, clear = place(name.startswith("bipartite n=10^8") or once,
                                 "10^7" in name and program == "minimal", args.huge)
-            folder, times, peak, out = measure(program, name, write, args.runs, base)
+            folder, times, peak, out = measure(program, name, write, 1 if once else args.runs,
+                                               base)
             report(name, times, peak, out, note)
             if args.phases and program == "bipartite":
                 done = subprocess.run([str(PHASES / "bin" / "bipartite")], cwd=folder, check=True,

@@ -14,7 +14,7 @@ enum class Way {
 };
 
 // Peak bytes of the phases of a run in `way` for n vertices and m >= 0
-// edges, beside the program itself: counting each vertex's ends (or
+// edges, beside the program itself: counting the ends (or
 // numbering the vertices), laying out the rows, the search, and going over
 // the edges again for the answer.
 struct Peaks {

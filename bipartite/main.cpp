@@ -4,7 +4,7 @@
 //
 // A run, in the order below: the header is read, and what the graph will
 // take worked out from it (footprint.h) and refused where it does not fit;
-// the edges are read and each vertex's ends counted, then read again and
+// the edges are read and each part's ends counted, then read again and
 // laid out as each vertex's row of neighbours (input.h, rows.h), or, where
 // the edges touch few of the vertices, numbered again and laid out from
 // their keys (numbering.h); the local search moves vertices (search.h);
