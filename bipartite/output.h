@@ -30,14 +30,18 @@ public:
     }
 
     // Edge e between the vertices of indices u and v, the edges in order.
+    // Its key is written whether or not its ends are on one side, and kept
+    // only where they are: a branch on it would be mistaken every other
+    // edge.
     void add(int u, int v, int e) {
-        if (split_.side_of(u) != split_.side_of(v)) return;
+        const bool same = split_.side_of(u) == split_.side_of(v);
         if (count_ == size_) {
-            extra_ = true;
+            extra_ = extra_ || same;
             return;
         }
-        keys_[count_++] = std::uint64_t{static_cast<std::uint32_t>(u < v ? u : v)} << 32 |
-                          static_cast<std::uint32_t>(e);
+        keys_[count_] = std::uint64_t{static_cast<std::uint32_t>(u < v ? u : v)} << 32 |
+                        static_cast<std::uint32_t>(e);
+        count_ += same;
     }
 
     // Asks for the sides of u and v, the ends of an edge to come.
