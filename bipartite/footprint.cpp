@@ -25,10 +25,9 @@ unsigned long long Peaks::peak() const {
 // and the layout's bins and tables, then the rows and the search; else the
 // offsets and the bins' room, which becomes the states, then the rows. The
 // answer's keys, of at most m / 2 same-side edges, once the rows are given
-// back. A numbered graph: its
-// ends' keys and the offsets, then its rows and each end's new index in
-// the keys' memory, the search over at most 2m + 1 vertices, and the
-// answer beside the rows.
+// back. A numbered graph: its ends' keys and the offsets, then its rows and
+// each end's new index in the keys' memory, the search over at most 2m + 1
+// vertices, and the answer beside the rows.
 Peaks peaks(unsigned long long n, unsigned long long m, Way way) {
     const unsigned long long answer = Answer::bytes(m / 2);
     if (way == Way::numbered) {

@@ -148,7 +148,7 @@ RecordLayout::RecordLayout(Tally tally, Room<std::uint32_t> room, std::size_t bi
         start += tally.ends_[p];
         parts_[p].end = start;
     }
-    // A bin an end at least (the program's room holds 2^13 of them a bin).
+    // A bin an end at least (the program's room holds 512 of them a bin).
     const std::size_t room_ends = room_.size() / 2;
     if (room_ends < sizes_.size()) room_ = Room<std::uint32_t>(2 * sizes_.size());
     // Bins of 16 ends a part and more, as far as the room holds them (at
@@ -169,8 +169,7 @@ unsigned long long RecordLayout::table_bytes(unsigned long long n, unsigned long
     return parts * sizeof(Part) + Room<std::uint32_t>::bytes(vertices + 1);
 }
 
-// Each end at its part's next place, as a record; where the edges are not
-// those counted, a place past the part's rows is not written.
+// A bin's ends, each as a record at its part's next place.
 void RecordLayout::empty(std::size_t b) {
     const std::uint64_t* const bin = bins_ + b * capacity_;
     for (std::uint32_t j = 0; j < sizes_[b]; ++j)

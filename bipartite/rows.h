@@ -297,7 +297,7 @@ private:
     void order(std::size_t p, std::uint32_t begin, std::uint32_t* next, std::uint32_t* aside);
 
     int n_, shift_, bits_, bin_shift_;
-    std::uint32_t low_;  // a vertex's place in its part, of its index
+    std::uint32_t low_;  // the bits of an index that are its place in its part
     bool direct_;
     Room<std::uint32_t> offsets_, adj_, room_;
     std::vector<Part> parts_;
