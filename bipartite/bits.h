@@ -1,6 +1,7 @@
-// The lowest and the highest set bit of a word, for the move bits and the
-// reader's bulk path: one instruction where the compiler has it, and
-// elsewhere a de Bruijn multiplication, or a loop for the highest.
+// The lowest and the highest set bit of a word, for the move bits, the
+// reader's bulk path and the widths of vertex indices: one instruction
+// where the compiler has it, and elsewhere a de Bruijn multiplication, or a
+// loop for the highest.
 #pragma once
 
 #include <cstdint>
@@ -33,4 +34,12 @@ inline int highest_bit(std::uint64_t word) {
     while (word >>= 1) ++at;
     return at;
 #endif
+}
+
+// The bits that vertex indices below n >= 1 take: one at least, and 31 at
+// most, as an index fits an int.
+inline int vertex_bits(unsigned long long n) {
+    if (n <= 1) return 1;
+    const int bits = highest_bit(n - 1) + 1;
+    return bits < 31 ? bits : 31;
 }

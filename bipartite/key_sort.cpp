@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "bits.h"
+
 namespace {
 
 // Sorts the keys from[0..count) by the `bits` bits of their vertices from
@@ -28,8 +30,7 @@ void sort_by_digit(const std::uint64_t* from, std::uint64_t* to, std::size_t cou
 // fro within its own range of both.
 std::uint64_t* sort_by_vertex(std::uint64_t* keys, std::uint64_t* spare, std::size_t count,
                               long long n) {
-    int bits = 1;
-    while (bits < 31 && (n - 1) >> bits != 0) ++bits;
+    const int bits = vertex_bits(static_cast<unsigned long long>(n));
     const int top = std::min(bits, 11), rest = bits - top;
     const int passes = (rest + 10) / 11, digit = passes > 0 ? (rest + passes - 1) / passes : 0;
     std::vector<std::size_t> first, bucket;

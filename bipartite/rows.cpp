@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "bits.h"
+
 int group_shift(unsigned long long n, unsigned long long m, std::size_t part) {
     const unsigned long long rows = Room<std::uint32_t>::bytes(2 * m);
     int shift = 15;
@@ -88,13 +90,6 @@ std::pair<Graph, Room<std::int32_t>> Layout::finish() {
 }
 
 namespace {
-
-// The bits that vertex indices below n take, one at least.
-int vertex_bits(int n) {
-    int bits = 1;
-    while (bits < 31 && (n - 1) >> bits != 0) ++bits;
-    return bits;
-}
 
 // The bins' runs of parts: 2^shift vertices each, at most 256 of them, so
 // that the bins' next places stay in the first-level cache.
