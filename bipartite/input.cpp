@@ -116,6 +116,13 @@ std::uint64_t mixed(std::uint64_t sum, const int* ends, int count) {
     return ((a * 3 + b) * 3 + c) * 3 + d;
 }
 
+// Each of the `count` edges of `ends`, two an edge, to to.add(u, v).
+template <class To, class End>
+void add_each(To& to, const End* ends, std::size_t count) {
+    for (std::size_t x = 0; x < 2 * count; x += 2)
+        to.add(static_cast<int>(ends[x]), static_cast<int>(ends[x + 1]));
+}
+
 [[noreturn]] void changed() { fail(input_name, "changed while it was read"); }
 
 // Reads the file again from its start, handing its edges to add(ends,
@@ -153,27 +160,27 @@ Laid read_graph(int n, int m, int bound, const Plan& how) {
     }
     const bool reread = how.way == Way::reread;  // else the ends are held
     if (!reread) laid.held.reserve(2 * static_cast<std::size_t>(bound));
-    // Each edge to counter.add(u, v), and the checksum or the ends held.
+    // Each edge to counter.add(u, v), and the checksum or the ends held,
+    // which the answer is then made from.
     const auto first = [&](auto& counter) {
         read_batches(n, m, [&](const int* batch, int count, int) {
-            for (int x = 0; x < 2 * count; x += 2) counter.add(batch[x], batch[x + 1]);
+            add_each(counter, batch, count);
             if (reread)
                 laid.checksum = mixed(laid.checksum, batch, count);
             else
                 laid.held.insert(laid.held.end(), batch, batch + 2 * count);
         });
+        if (!reread) laid.ends = laid.held.data();
         phase_done("read");
     };
     // Each edge again to layout.add(u, v).
     const auto second = [&](auto& layout) {
         if (reread) {
             read_batches_again(n, m, laid.checksum, [&](const int* batch, int count, int) {
-                for (int x = 0; x < 2 * count; x += 2) layout.add(batch[x], batch[x + 1]);
+                add_each(layout, batch, count);
             });
         } else {
-            for (std::size_t x = 0; x < ends; x += 2)
-                layout.add(static_cast<int>(laid.held[x]), static_cast<int>(laid.held[x + 1]));
-            laid.ends = laid.held.data();
+            add_each(layout, laid.ends, static_cast<std::size_t>(m));
         }
     };
     // The bins' room, which the search then takes for its states. Records
