@@ -146,65 +146,82 @@ std::uint64_t lowest_bits(std::uint64_t mask, std::size_t k) {
 
 std::size_t read_ints(int* values, std::size_t count) {
     // Only white space lies before the next token. A digit first is left to
-    // read_int, as it might end a token that began before; after that, a
-    // window starts after white space or with a whole token.
+    // read_int, as it might end a token that began before.
     const Unread buffer = unread();
     const char* const buf = buffer.at;
     const std::size_t len = buffer.size;
-    std::size_t pos = 0;
     if (len < 64 || static_cast<unsigned>(buf[0] - '0') <= 9) return 0;
     Numbers numbers(values);
     std::size_t done = 0;
-    while (done < count && len - pos >= 64) {
-        std::uint64_t digits, spaces;
-        classify(buf + pos, digits, spaces);
-        // Tokens taken: digits from white space to white space, with
-        // nothing but digits and white space before them in the window. A
-        // token that runs past the window starts the next one.
+    std::size_t taken = 0;  // the bytes up to the end of the last token taken
+    // Blocks of 64 bytes one after another, each classified while the one
+    // before is read: where a block lies does not wait for the tokens before
+    // it. A token cut by a block's end is carried into the next.
+    std::size_t at = 0;  // the block's first byte
+    std::uint64_t digits, spaces;
+    classify(buf, digits, spaces);
+    std::uint64_t digit_before = 0, space_before = 1;  // the byte before the block's first
+    bool carried = false;  // a token begun before the block, at carried_begin
+    std::size_t carried_begin = 0;
+    // The token from `begin` to `end` (the white space after it), taken if it
+    // is plain: one to ten digits within 32 bits.
+    const auto take = [&](std::size_t begin, std::size_t end) {
+        const std::size_t length = end - begin;
+        if (length <= 8) {
+            numbers.add(eight_bytes(buf + begin), static_cast<int>(length));
+        } else {
+            // The last eight digits and the one or two before them, apart;
+            // without a branch on which, as large vertex numbers have nine
+            // or ten digits alike.
+            if (length > 10) return false;
+            const auto digit = [&](std::size_t i) -> std::uint64_t {
+                return static_cast<unsigned char>(buf[begin + i]) - '0';
+            };
+            const std::uint64_t tenth = length - 9;  // 0 or 1
+            const std::uint64_t lead = digit(0) * (1 + 9 * tenth) + digit(1) * tenth;
+            const std::uint64_t value =
+                lead * 100000000 + digits_value(eight_bytes(buf + end - 8), 8);
+            if (value > INT_MAX) return false;
+            numbers.add_value(static_cast<int>(value));
+        }
+        ++done;
+        taken = end;
+        return true;
+    };
+    for (;;) {
+        const bool more = len - at >= 128;
+        std::uint64_t next_digits = 0, next_spaces = 0;
+        if (more) classify(buf + at + 64, next_digits, next_spaces);
+        // Tokens from a digit after white space to the white space after a
+        // digit, with nothing but digits and white space before them.
         const std::uint64_t other = ~(digits | spaces);
         const std::uint64_t before_other =
             other != 0 ? (other & (0 - other)) - 1 : ~std::uint64_t{0};
-        std::uint64_t starts = digits & (spaces << 1 | 1) & before_other;
-        std::uint64_t ends = digits & (spaces >> 1) & before_other >> 1;  // their last digits
-        const bool cut = digits >> 63 != 0 && other == 0;
-        const int next = cut ? highest_bit(starts) : 64;  // where the next window starts
-        if (cut) starts &= ~(std::uint64_t{1} << next);
-        // No more than `count` in all. A window holds 32 ends at most.
-        if (count - done < 32) ends = lowest_bits(ends, count - done);
+        std::uint64_t starts = digits & (spaces << 1 | space_before) & before_other;
+        std::uint64_t stops = spaces & (digits << 1 | digit_before) & before_other;
+        // No more than `count` in all. A block holds 32 stops at most.
+        if (count - done < 32) stops = lowest_bits(stops, count - done);
         numbers.make_room();
-        int taken = 0;  // the window's bytes up to the end of its last token taken
-        for (; ends != 0; starts &= starts - 1, ends &= ends - 1) {
-            const int begin = lowest_bit(starts), end = lowest_bit(ends) + 1;
-            const int length = end - begin;
-            if (length <= 8) {
-                numbers.add(eight_bytes(buf + pos + begin), length);
-            } else {
-                // The last eight digits and the one or two before them, apart;
-                // without a branch on which, as large vertex numbers have
-                // nine or ten digits alike.
-                if (length > 10) break;
-                const auto digit = [&](int at) -> std::uint64_t {
-                    return static_cast<unsigned char>(buf[pos + begin + at]) - '0';
-                };
-                const std::uint64_t tenth = static_cast<std::uint64_t>(length - 9);  // 0 or 1
-                const std::uint64_t lead = digit(0) * (1 + 9 * tenth) + digit(1) * tenth;
-                const std::uint64_t value =
-                    lead * 100000000 + digits_value(eight_bytes(buf + pos + end - 8), 8);
-                if (value > INT_MAX) break;
-                numbers.add_value(static_cast<int>(value));
-            }
-            ++done;
-            taken = end;
+        bool whole = true;  // every token with its end in the block taken
+        if (carried && stops != 0) {
+            whole = take(carried_begin, at + lowest_bit(stops));
+            carried = false;
+            stops &= stops - 1;
         }
-        // Past the window only where every token in it was taken, and the
-        // one cut by its end does not fill it.
-        if (done == count || starts != 0 || other != 0 || next == 0) {
-            pos += taken;
-            break;
+        for (; whole && stops != 0; starts &= starts - 1, stops &= stops - 1)
+            whole = take(at + lowest_bit(starts), at + lowest_bit(stops));
+        if (!whole || done == count || other != 0 || !more) break;
+        if (starts != 0) {  // one, cut by the block's end
+            carried = true;
+            carried_begin = at + lowest_bit(starts);
         }
-        pos += next;
+        digit_before = digits >> 63;
+        space_before = spaces >> 63;
+        digits = next_digits;
+        spaces = next_spaces;
+        at += 64;
     }
     numbers.convert();
-    skip_unread(pos);
+    skip_unread(taken);
     return done;
 }

@@ -16,3 +16,20 @@ TEST(BulkReader, MatchesAPlainTokenizer) {
 }
 
 TEST(BulkReader, MatchesAPlainTokenizerAcrossARefill) { expect_alike_across_a_refill(read_ints); }
+
+// Plain numbers are taken in bulk all the way, but for the last few before
+// the buffer's end: a bulk path that gave up at a token cut by a block's
+// end would still read right, at the pace of read_int.
+TEST(BulkReader, TakesPlainNumbersWhole) {
+    for (const char* number : {"7", "1234567", "12345678", "2147483647"}) {
+        std::string text;
+        while (text.size() < 20000) text += std::string(number) + (text.size() % 3 ? " " : "\n");
+        harness::input = text;
+        harness::served = 0;
+        harness::short_reads = false;
+        restart_input();
+        read_int("n");  // fills the buffer
+        std::vector<int> values(1000);
+        EXPECT_EQ(read_ints(values.data(), values.size()), values.size()) << number;
+    }
+}

@@ -127,9 +127,11 @@ Reading actual(const std::string& text, bool short_reads, Bulk bulk) {
     try {
         for (std::size_t i = 0;; ++i) {
             if (bulk && below(2)) {
-                int taken[80];
-                const std::size_t got = bulk(taken, below(81));
-                reading.values.insert(reading.values.end(), taken, taken + got);
+                std::vector<int> taken(below(81));  // no room past what is asked for
+                const std::size_t got = bulk(taken.data(), taken.size());
+                if (got > taken.size()) ADD_FAILURE() << got << " numbers for " << taken.size();
+                reading.values.insert(reading.values.end(), taken.begin(),
+                                      taken.begin() + std::min(got, taken.size()));
                 i += got;
             }
             reading.values.push_back(read_int(name_of(i), item_of(i)));
