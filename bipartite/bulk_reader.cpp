@@ -82,7 +82,7 @@ class Numbers {
 public:
     explicit Numbers(int* out) : out_(out), next_(words_) {}
 
-    // Room for a window's numbers, 32 at most.
+    // Room for a block's numbers, 32 at most.
     void make_room() {
         if (next_ > words_ + stage - 32) convert();
     }
@@ -120,6 +120,7 @@ private:
     std::uint64_t* next_;  // a pointer, not an index: the words stored are not taken to change it
 };
 #else
+// Each number converted as it comes.
 class Numbers {
 public:
     explicit Numbers(int* out) : out_(out) {}

@@ -2,7 +2,7 @@
 // edges are plain numbers, millions of them, and most take no single-token
 // read.
 //
-// Cost: about 2.5 ns a number, where read_int takes about 10: the buffer is
+// Cost: about 3 ns a number, where read_int takes about 10: the buffer is
 // classified 64 bytes at a time (16 with SSE2, 8 portably), so that where
 // each number lies is known without reading the one before; with SSE2, the
 // digits of numbers of up to eight are then converted four numbers at a
