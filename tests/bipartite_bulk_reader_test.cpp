@@ -19,9 +19,11 @@ TEST(BulkReader, MatchesAPlainTokenizerAcrossARefill) { expect_alike_across_a_re
 
 // Plain numbers are taken in bulk all the way, but for the last few before
 // the buffer's end: a bulk path that gave up at a token cut by a block's
-// end would still read right, at the pace of read_int.
+// end, or at eight or ten digits, would still read right, at the pace of
+// read_int. One-digit numbers fill blocks with 32, and the count then ends
+// 19 numbers into one, where no more than 19 may be taken from it.
 TEST(BulkReader, TakesPlainNumbersWhole) {
-    for (const char* number : {"7", "1234567", "12345678", "2147483647"}) {
+    for (const char* number : {"7", "12345678", "2147483647"}) {
         std::string text;
         while (text.size() < 20000) text += std::string(number) + (text.size() % 3 ? " " : "\n");
         harness::input = text;
@@ -29,7 +31,7 @@ TEST(BulkReader, TakesPlainNumbersWhole) {
         harness::short_reads = false;
         restart_input();
         read_int("n");  // fills the buffer
-        std::vector<int> values(1000);
+        std::vector<int> values(1010);
         EXPECT_EQ(read_ints(values.data(), values.size()), values.size()) << number;
     }
 }
