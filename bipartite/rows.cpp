@@ -93,11 +93,7 @@ namespace {
 
 // The bins' runs of parts: 2^shift vertices each, at most 256 of them, so
 // that the bins' next places stay in the first-level cache.
-int bin_shift(int n, int part_shift) {
-    int shift = part_shift;
-    while (static_cast<std::size_t>(n - 1) >> shift >= 256) ++shift;
-    return shift;
-}
+int bin_shift(int n, int part_shift) { return std::max(part_shift, vertex_bits(n) - 8); }
 
 }  // namespace
 
