@@ -2,8 +2,9 @@
 // compares the copies): white-space separated tokens, each number a decimal
 // integer (an optional sign, then digits) within 32 bits. A UTF-8 byte-order
 // mark at the start is skipped, as Windows editors write one, and UTF-16
-// text is refused, with its mark or without (a NUL beside its first byte). Every fault is thrown as
-// a Fault, with a message that names the token; the program's main reports it.
+// text is refused, with its mark or without (a NUL beside its first
+// byte). Every fault is thrown as a Fault, with a message that names the
+// token; the program's main reports it.
 //
 // Numbers are lexed straight from the buffer, eight digits at a time (about
 // 10 ns a number); the text that a message quotes is put together only for
